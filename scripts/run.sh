@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs Tessary on the demo collections.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh
+
+build_dir="${BUILD_DIR:-build}"
+demo="$PWD/$build_dir/demo"
+# The demo data folder: "<common app data>/Veltra Marnik/Tessary/SQLite".
+export TESSARY_COMMON_APPDATA="$demo"
+data_dir="$demo/Veltra Marnik/Tessary/SQLite"
+mkdir -p "$data_dir/Contents/Resources"
+
+echo "Collections in $data_dir:"
+"$build_dir/tools/halvorn/halvorn" collections

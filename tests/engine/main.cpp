@@ -1,0 +1,7 @@
+#include "DiscoveryTest.h"
+#include "RecordsTest.h"
+#include "TestMain.h"
+
+#include <QGuiApplication>
+
+TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest)

@@ -1,0 +1,95 @@
+#include "CollectionFixture.h"
+
+#include "CollectionRegistry.h"
+#include "CollectionSchema.h"
+#include "ModuleValues.h"
+
+#include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace Corvane::Test {
+
+namespace {
+
+QString writerConnectionName(const QString &path)
+{
+    return QStringLiteral("fixture-writer:") + path;
+}
+
+} // namespace
+
+CollectionFixture::CollectionFixture()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("Contents/Resources"));
+}
+
+CollectionFixture::~CollectionFixture()
+{
+    for (const QString &connection : std::as_const(m_connections)) {
+        QSqlDatabase::database(connection, false).close();
+        QSqlDatabase::removeDatabase(connection);
+    }
+}
+
+QString CollectionFixture::databaseFolder() const
+{
+    return m_dir.path();
+}
+
+QString CollectionFixture::filePath(const QString &fileName) const
+{
+    return m_dir.filePath(QStringLiteral("Contents/Resources/") + fileName);
+}
+
+QString CollectionFixture::createFile(const QString &fileName)
+{
+    const QString path = filePath(fileName);
+    QString error;
+    if (!Builder::createEmptyCollectionFile(path, &error))
+        qFatal("cannot create %s: %s", qPrintable(path), qPrintable(error));
+    return path;
+}
+
+void CollectionFixture::addCollection(const QString &fileName, qint64 id, const QString &uuid,
+                                      const QString &systemId, const QString &name, int order,
+                                      int enabled)
+{
+    exec(fileName,
+         QStringLiteral("INSERT INTO COLLECTION (ID, UUID, SYSTEMID, NAME, \"ORDER\") "
+                        "VALUES (?, ?, ?, ?, ?)"),
+         {id, uuid, systemId, name, order});
+    if (enabled >= 0) {
+        exec(fileName,
+             QStringLiteral("INSERT INTO SETTING (COLLECTION_ID, NAME, VALUE) VALUES (?, ?, ?)"),
+             {id, QStringLiteral("collection.enabled"), QString::number(enabled)});
+    }
+}
+
+void CollectionFixture::exec(const QString &fileName, const QString &statement,
+                             const QVariantList &values)
+{
+    const QString path = filePath(fileName);
+    const QString connection = writerConnectionName(path);
+    if (!QSqlDatabase::contains(connection)) {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        database.setDatabaseName(path);
+        database.open();
+        m_connections.append(connection);
+    }
+    QSqlQuery query(QSqlDatabase::database(connection));
+    query.prepare(statement);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+}
+
+void CollectionFixture::activate() const
+{
+    setDatabaseFolder(databaseFolder());
+    DB::collectionRegistry().clear();
+}
+
+} // namespace Corvane::Test

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <QVariantList>
+
+namespace Corvane::Test {
+
+// A database folder in a temporary directory, with collection files built by the schema
+// code and filled by plain SQL.
+class CollectionFixture
+{
+public:
+    CollectionFixture();
+    ~CollectionFixture();
+    CollectionFixture(const CollectionFixture &) = delete;
+    CollectionFixture &operator=(const CollectionFixture &) = delete;
+
+    // The folder that holds "Contents/Resources".
+    QString databaseFolder() const;
+    QString filePath(const QString &fileName) const;
+
+    // Creates `fileName` with the schema; returns its path.
+    QString createFile(const QString &fileName);
+
+    // Adds a collection row; `enabled` < 0 leaves out the "collection.enabled" setting.
+    void addCollection(const QString &fileName, qint64 id, const QString &uuid,
+                       const QString &systemId, const QString &name, int order, int enabled = 1);
+
+    // Runs one statement with positional values on the file; fails the test on error.
+    void exec(const QString &fileName, const QString &statement,
+              const QVariantList &values = QVariantList());
+
+    // Makes this folder the database folder and empties the collection registry.
+    void activate() const;
+
+private:
+    QTemporaryDir m_dir;
+    QStringList m_connections;
+};
+
+} // namespace Corvane::Test

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace Corvane::Test {
+
+// A deterministic environment: offscreen platform, a private settings folder, test-mode
+// standard paths and a fixed locale. Call before the application object exists.
+inline void prepareEnvironment()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QLocale::setDefault(QLocale::c());
+}
+
+template<typename Test> int runTest(int argc, char **argv)
+{
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+// Runs every test object in turn; the exit status counts the failed ones.
+template<typename... Tests> int runTests(int argc, char **argv)
+{
+    return (0 + ... + runTest<Tests>(argc, argv));
+}
+
+} // namespace Corvane::Test
+
+// main() for a test executable running the listed QObject test classes under `App`.
+#define TESSARY_TEST_MAIN(App, ...)                                                                \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        Corvane::Test::prepareEnvironment();                                                       \
+        App application(argc, argv);                                                               \
+        return Corvane::Test::runTests<__VA_ARGS__>(argc, argv);                                   \
+    }

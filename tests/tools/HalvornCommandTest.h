@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class HalvornCommandTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void collectionsListsInOrder();
+    void badInput_data();
+    void badInput();
+};

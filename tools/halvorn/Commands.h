@@ -1,0 +1,10 @@
+#pragma once
+
+namespace Corvane::Cli {
+
+class CommandLine;
+
+// Each subcommand returns the process exit status; bad input throws UsageError.
+int runCollections(CommandLine &commandLine);
+
+} // namespace Corvane::Cli

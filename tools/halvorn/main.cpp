@@ -1,0 +1,83 @@
+#include "CommandLine.h"
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
+
+namespace {
+
+using namespace Corvane::Cli;
+
+// Which Qt application a subcommand needs: drawing needs a GUI application.
+enum class Application { Core, Gui };
+
+struct Command
+{
+    const char *name;
+    Application application;
+    int (*run)(CommandLine &);
+    const char *usage;
+};
+
+const Command kCommands[] = {
+    {"collections", Application::Core, runCollections, "collections [--data-dir DIR]"},
+};
+
+void printUsage(QTextStream &stream)
+{
+    stream << "usage: halvorn COMMAND [OPTIONS]\n";
+    for (const Command &command : kCommands)
+        stream << "  halvorn " << command.usage << '\n';
+    stream.flush();
+}
+
+const Command *findCommand(const QString &name)
+{
+    for (const Command &command : kCommands) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(Application kind, int &argc, char **argv)
+{
+    if (kind == Application::Core)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    // Drawing needs no display: without one, use the offscreen platform.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")) {
+        printUsage(arguments.isEmpty() ? err() : out());
+        return arguments.isEmpty() ? 2 : 0;
+    }
+    const Command *command = findCommand(arguments.takeFirst());
+    if (!command) {
+        err() << "halvorn: unknown command " << argv[1] << '\n';
+        printUsage(err());
+        return 2;
+    }
+    const std::unique_ptr<QCoreApplication> application
+        = makeApplication(command->application, argc, argv);
+    try {
+        CommandLine commandLine(arguments);
+        return command->run(commandLine);
+    } catch (const UsageError &error) {
+        err() << "halvorn " << command->name << ": " << error.message() << '\n';
+        err() << "usage: halvorn " << command->usage << '\n';
+        err().flush();
+        return 2;
+    }
+}

@@ -60,15 +60,39 @@ void CollectionFixture::addCollection(const QString &fileName, qint64 id, const 
          QStringLiteral("INSERT INTO COLLECTION (ID, UUID, SYSTEMID, NAME, \"ORDER\") "
                         "VALUES (?, ?, ?, ?, ?)"),
          {id, uuid, systemId, name, order});
-    if (enabled >= 0) {
-        exec(fileName,
-             QStringLiteral("INSERT INTO SETTING (COLLECTION_ID, NAME, VALUE) VALUES (?, ?, ?)"),
-             {id, QStringLiteral("collection.enabled"), QString::number(enabled)});
-    }
+    if (enabled >= 0)
+        addSetting(fileName, id, QStringLiteral("collection.enabled"), QString::number(enabled));
 }
 
-void CollectionFixture::exec(const QString &fileName, const QString &statement,
-                             const QVariantList &values)
+qint64 CollectionFixture::insert(const QString &fileName, const QString &table,
+                                 const QVariantMap &columns)
+{
+    QStringList names;
+    QVariantList values;
+    for (auto it = columns.cbegin(); it != columns.cend(); ++it) {
+        names.append(QLatin1Char('"') + it.key() + QLatin1Char('"'));
+        values.append(it.value());
+    }
+    const QString placeholders
+        = QStringList(QList<QString>(names.size(), QStringLiteral("?"))).join(QLatin1Char(','));
+    return exec(fileName,
+                QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                    .arg(table, names.join(QLatin1Char(',')), placeholders),
+                values);
+}
+
+void CollectionFixture::addSetting(const QString &fileName, qint64 collectionId,
+                                   const QString &name, const QVariant &value, int valueIndex)
+{
+    insert(fileName, QStringLiteral("SETTING"),
+           {{QStringLiteral("COLLECTION_ID"), collectionId},
+            {QStringLiteral("NAME"), name},
+            {QStringLiteral("VALUE"), value},
+            {QStringLiteral("VALUE_INDEX"), valueIndex}});
+}
+
+qint64 CollectionFixture::exec(const QString &fileName, const QString &statement,
+                               const QVariantList &values)
 {
     const QString path = filePath(fileName);
     const QString connection = writerConnectionName(path);
@@ -84,6 +108,7 @@ void CollectionFixture::exec(const QString &fileName, const QString &statement,
         query.addBindValue(value);
     if (!query.exec())
         qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+    return query.lastInsertId().toLongLong();
 }
 
 void CollectionFixture::activate() const

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QVariantList>
+#include <QVariantMap>
 
 namespace Corvane::Test {
 
@@ -29,9 +30,17 @@ public:
     void addCollection(const QString &fileName, qint64 id, const QString &uuid,
                        const QString &systemId, const QString &name, int order, int enabled = 1);
 
+    // Inserts one row into `table` (column name to value) and returns its rowid.
+    qint64 insert(const QString &fileName, const QString &table, const QVariantMap &columns);
+
+    // Adds one value of a setting; several values of one setting take increasing indexes.
+    void addSetting(const QString &fileName, qint64 collectionId, const QString &name,
+                    const QVariant &value, int valueIndex = 0);
+
     // Runs one statement with positional values on the file; fails the test on error.
-    void exec(const QString &fileName, const QString &statement,
-              const QVariantList &values = QVariantList());
+    // Returns the last inserted rowid.
+    qint64 exec(const QString &fileName, const QString &statement,
+                const QVariantList &values = QVariantList());
 
     // Makes this folder the database folder and empties the collection registry.
     void activate() const;

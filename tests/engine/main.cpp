@@ -1,8 +1,9 @@
 #include "CardQueriesTest.h"
 #include "DiscoveryTest.h"
 #include "RecordsTest.h"
+#include "SearchQueriesTest.h"
 #include "TestMain.h"
 
 #include <QGuiApplication>
 
-TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest)
+TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest)

@@ -4,8 +4,9 @@
 #include "RecordsTest.h"
 #include "SearchQueriesTest.h"
 #include "TestMain.h"
+#include "ThemeResourcesTest.h"
 
 #include <QGuiApplication>
 
 TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest,
-                  CollectionSettingsTest)
+                  CollectionSettingsTest, ThemeResourcesTest)

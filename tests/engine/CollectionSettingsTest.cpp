@@ -173,10 +173,15 @@ void CollectionSettingsTest::typedValues_data()
         {{"tab.bar.page", QVariantList {" pageofcolorvistral ", "PageOfNothing", "8"}}},
         ints({1, 4, 0, 8}));
     add("tab pages missing", "tabBarPages", none, ints({1}));
+    add("tab pages with a value that is no text", "tabBarPages",
+        {{"tab.bar.page", QVariantList {"PageOfTextures", QByteArray("PageOfProducts")}}},
+        ints({1, 2, 4, 8}));
     add("schemes", "schemes", {{"schemes", QVariantList {"Dramatic", " harmonic "}}}, ints({5, 1}));
     add("schemes with an unknown name", "schemes",
         {{"schemes", QVariantList {"natural neutral", "pastel"}}}, ints({9, 0}));
     add("schemes missing", "schemes", none, QVariantList());
+    add("schemes with a value that is no text", "schemes",
+        {{"schemes", QVariantList {"dynamic", QByteArray("contrast")}}}, QVariantList());
 
     add("chip size", "colorVistralChipSize",
         {{"widget.color.vistral.chip.width", "80"}, {"widget.color.vistral.chip.height", "60"}},

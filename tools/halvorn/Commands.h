@@ -6,5 +6,6 @@ class CommandLine;
 
 // Each subcommand returns the process exit status; bad input throws UsageError.
 int runCollections(CommandLine &commandLine);
+int runBuildCollection(CommandLine &commandLine);
 
 } // namespace Corvane::Cli

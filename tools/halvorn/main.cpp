@@ -23,6 +23,9 @@ struct Command
 
 const Command kCommands[] = {
     {"collections", Application::Core, runCollections, "collections [--data-dir DIR]"},
+    {"build-collection", Application::Gui, runBuildCollection,
+     "build-collection (--demo DIR | --csv DECK.csv --json COLLECTION.json --out FILE.db | "
+     "--synthetic N --out FILE.db)"},
 };
 
 void printUsage(QTextStream &stream)

@@ -1,5 +1,7 @@
 #include "ThemeImages.h"
 
+#include "ColorRules.h"
+
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
@@ -114,11 +116,13 @@ QImage wheelBackground()
     painter.setPen(QPen(QColor(96, 106, 116), 1.5));
     painter.setBrush(shade);
     painter.drawEllipse(centre, 59.5, 59.5);
-    // Twelve hue wedges around the rim, muted so that the pointer stands out.
-    for (int i = 0; i < 12; ++i) {
-        QColor hue = QColor::fromHsvF(i / 12.0, 0.55, 0.75);
+    // The demo decks' twelve segments around the rim, segment 1 at the top and the others
+    // clockwise, each in its hue; muted so that the pointer stands out.
+    for (int segment = 1; segment <= 12; ++segment) {
+        const QColor hue = colorFromLch({62.0, 42.0, (segment - 0.5) * 30.0});
+        const double centre = 90.0 - (segment - 1) * 30.0;
         painter.setPen(QPen(hue, 7, Qt::SolidLine, Qt::FlatCap));
-        painter.drawArc(QRectF(7.5, 7.5, 107, 107), int((i * 30 + 1) * 16), int(28 * 16));
+        painter.drawArc(QRectF(7.5, 7.5, 107, 107), int((centre - 14.0) * 16), int(28 * 16));
     }
     painter.setPen(QPen(QColor(255, 255, 255, 40), 1));
     painter.setBrush(Qt::NoBrush);
@@ -305,12 +309,13 @@ QImage paletteTool(const QString &kind)
         painter.drawPolyline(QPolygonF({{4, 5}, {5, 14}, {11, 14}, {12, 5}}));
         painter.drawLine(QPointF(7, 7), QPointF(7, 12));
         painter.drawLine(QPointF(9, 7), QPointF(9, 12));
-    } else { // grid
+    } else { // grid off: a 2 × 2 grid, struck through
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(2.5, 2.5, 11, 11));
-        painter.setPen(QPen(QColor(255, 255, 255, 120), 1.0, Qt::DotLine));
-        painter.drawLine(QPointF(8, 3), QPointF(8, 13));
-        painter.drawLine(QPointF(3, 8), QPointF(13, 8));
+        painter.drawLine(QPointF(8, 2.5), QPointF(8, 13.5));
+        painter.drawLine(QPointF(2.5, 8), QPointF(13.5, 8));
+        painter.setPen(QPen(kHighlight, 1.6, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 1.5));
     }
     return image;
 }
@@ -578,21 +583,21 @@ QList<ThemeItemSpec> collectionThemeImages(const QString &name, const QString &t
         antialiased(painter);
         for (int i = 0; i < 6; ++i) {
             painter.save();
-            painter.translate(24, 42);
-            painter.rotate(-75 + i * 15);
+            painter.translate(26, 44);
+            painter.rotate(-50 + i * 13);
             painter.setPen(QPen(QColor(255, 255, 255), 0.8));
             painter.setBrush(
                 QColor::fromHsvF(std::fmod(accent.hsvHueF() + i * 0.09 + 1.0, 1.0), 0.65, 0.85));
-            painter.drawRoundedRect(QRectF(-4, -34, 8, 34), 2, 2);
+            painter.drawRoundedRect(QRectF(-4, -32, 8, 32), 2, 2);
             painter.restore();
         }
         painter.setPen(QColor(40, 44, 50));
         QFont wordmark = font(14, QFont::Bold);
         const QFontMetricsF metrics(wordmark);
-        if (metrics.horizontalAdvance(name) > 80)
-            wordmark.setPixelSize(int(14 * 80 / metrics.horizontalAdvance(name)));
+        if (metrics.horizontalAdvance(name) > 72)
+            wordmark.setPixelSize(int(14 * 72 / metrics.horizontalAdvance(name)));
         painter.setFont(wordmark);
-        painter.drawText(QRectF(44, 4, 84, 40), Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter.drawText(QRectF(54, 4, 74, 40), Qt::AlignLeft | Qt::AlignVCenter, name);
     }
     return {{QStringLiteral("image.banner"), pngData(banner)},
             {QStringLiteral("image.mto"), pngData(mto)},
@@ -614,7 +619,7 @@ QString textureName(int kind, int language)
 
 QImage textureImage(int kind, const QSize &size)
 {
-    // Grey relief with transparency: laid over a chip, it keeps the chip's colour.
+    // Light grey relief: multiplied with a chip's colour, it shows the surface in that colour.
     QImage image(size, QImage::Format_ARGB32);
     Grain grain(quint32(101 + kind));
     const int w = size.width();
@@ -651,15 +656,15 @@ QImage textureImage(int kind, const QSize &size)
                 break;
             }
             case 4: // stucco: sharp speckles
-                v = noise[y * w + x] > 0.82 ? 0.85 : 0.4 + 0.2 * smooth(x, y);
+                v = noise[y * w + x] > 0.93 ? 0.95 : 0.45 + 0.35 * smooth(x, y);
                 break;
             default: // concrete: fine noise with pores
                 v = noise[y * w + x] > 0.985 ? 0.05 : 0.45 + 0.3 * smooth(x, y);
                 break;
             }
-            const int grey = std::clamp(int(v * 255), 0, 255);
-            const int alpha = std::clamp(int(std::abs(v - 0.5) * 2.0 * 150) + 30, 0, 255);
-            image.setPixel(x, y, qRgba(grey, grey, grey, alpha));
+            // The textures page multiplies the chip colour by the grey: keep it light.
+            const int grey = std::clamp(int(150 + v * 105), 0, 255);
+            image.setPixel(x, y, qRgb(grey, grey, grey));
         }
     }
     return image;

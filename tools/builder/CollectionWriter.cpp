@@ -47,13 +47,19 @@ QString placeholders(int count)
     return marks.join(QLatin1Char(','));
 }
 
+// A text for a NOT NULL column: a null QString would be bound as NULL.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 // Binds the ten names and the ten auxiliary texts; missing entries are empty.
 void bindNames(QSqlQuery &query, const QStringList &names, const QStringList &extras)
 {
     for (int i = 0; i < kNameColumns; ++i)
-        query.addBindValue(names.value(i, QStringLiteral("")));
+        query.addBindValue(notNull(names.value(i)));
     for (int i = 0; i < kNameColumns; ++i)
-        query.addBindValue(extras.value(i, QStringLiteral("")));
+        query.addBindValue(notNull(extras.value(i)));
 }
 
 bool inRange(int value, int low, int high)
@@ -238,7 +244,7 @@ private:
             for (int i = 0; i < setting.values.size(); ++i) {
                 query.addBindValue(c.id);
                 query.addBindValue(setting.name);
-                query.addBindValue(setting.values.at(i));
+                query.addBindValue(notNull(setting.values.at(i)));
                 query.addBindValue(i);
                 if (!run(query))
                     return false;
@@ -256,9 +262,9 @@ private:
             return false;
         for (const LocaleTextSpec &text : c.texts) {
             query.addBindValue(c.id);
-            query.addBindValue(c.language.isNull() ? QStringLiteral("") : c.language);
+            query.addBindValue(notNull(c.language));
             query.addBindValue(text.key);
-            query.addBindValue(text.text);
+            query.addBindValue(notNull(text.text));
             if (!run(query))
                 return false;
         }
@@ -300,7 +306,7 @@ private:
             page.addBindValue(c.id);
             page.addBindValue(card.pageIndex);
             page.addBindValue(card.segment);
-            page.addBindValue(card.name);
+            page.addBindValue(notNull(card.name));
             page.addBindValue(card.exterior ? 1 : 0);
             page.addBindValue(card.mood);
             bindNames(page, card.names, card.extras);
@@ -331,8 +337,8 @@ private:
             query.addBindValue(c.id);
             query.addBindValue(m_pageIds.value(chip.card));
             query.addBindValue(chip.position);
-            query.addBindValue(chip.code);
-            query.addBindValue(chip.names.value(0, QStringLiteral("")));
+            query.addBindValue(notNull(chip.code));
+            query.addBindValue(notNull(chip.names.value(0)));
             query.addBindValue(chip.segment);
             query.addBindValue(chip.red);
             query.addBindValue(chip.green);
@@ -420,7 +426,7 @@ private:
         if (!prepared)
             return false;
         for (const ProductSpec &product : list) {
-            item.addBindValue(product.name);
+            item.addBindValue(notNull(product.name));
             if (!groups)
                 item.addBindValue(product.code);
             if (!run(item))
@@ -458,7 +464,7 @@ private:
         for (int g = 0; g < c.trendGroups.size(); ++g) {
             const TrendGroupSpec &spec = c.trendGroups.at(g);
             group.addBindValue(c.id);
-            group.addBindValue(spec.name);
+            group.addBindValue(notNull(spec.name));
             group.addBindValue(spec.defaultOpen ? 1 : 0);
             group.addBindValue(g);
             if (!run(group))
@@ -469,8 +475,8 @@ private:
                 entry.addBindValue(c.id);
                 entry.addBindValue(groupId);
                 entry.addBindValue(item.chip < 0 ? QVariant() : QVariant(m_rowIds.at(item.chip)));
-                entry.addBindValue(item.name1);
-                entry.addBindValue(item.name2);
+                entry.addBindValue(notNull(item.name1));
+                entry.addBindValue(notNull(item.name2));
                 entry.addBindValue(item.color.red());
                 entry.addBindValue(item.color.green());
                 entry.addBindValue(item.color.blue());
@@ -495,7 +501,7 @@ private:
             return false;
         for (const TextureSpec &spec : c.textures) {
             texture.addBindValue(c.id);
-            texture.addBindValue(spec.name);
+            texture.addBindValue(notNull(spec.name));
             texture.addBindValue(spec.image);
             texture.addBindValue(spec.baseAlpha);
             if (!run(texture))
@@ -505,7 +511,7 @@ private:
                 map.addBindValue(textureId);
                 map.addBindValue(m_pageIds.value(use.first));
                 map.addBindValue(use.second);
-                map.addBindValue(spec.name);
+                map.addBindValue(notNull(spec.name));
                 if (!run(map))
                     return false;
             }

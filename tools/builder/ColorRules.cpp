@@ -22,6 +22,8 @@ constexpr double kKappa = 24389.0 / 27.0;
 constexpr double kCardChroma[] = {72.0, 54.0, 40.0, 28.0, 18.0, 11.0};
 constexpr int kCardKinds = int(sizeof(kCardChroma) / sizeof(kCardChroma[0]));
 constexpr double kNeutralChroma = 10.0;
+// Lightness between neighbouring chips of a scheme line.
+constexpr double kLineLightnessStep = 7.0;
 
 enum Scheme {
     Harmonic = 1,
@@ -301,8 +303,11 @@ public:
                 return std::abs(lch(a).l - target.l) < std::abs(lch(b).l - target.l);
             });
         } else {
-            for (int card : cardsNear(segment, false, target.c, skipCard))
-                chips.append(nearestOnCard(card, target.l));
+            // One chip a card, their lightness spread evenly around the target's.
+            const QVector<int> cards = cardsNear(segment, false, target.c, skipCard);
+            for (int j = 0; j < std::min(count, int(cards.size())); ++j)
+                chips.append(nearestOnCard(
+                    cards.at(j), target.l + (j - (count - 1) / 2.0) * kLineLightnessStep));
         }
         if (chips.size() < count)
             return {};

@@ -559,21 +559,20 @@ QList<ThemeItemSpec> collectionThemeImages(const QString &name, const QString &t
         painter.setFont(font(12));
         painter.drawText(QRect(112, 42, 640, 18), Qt::AlignLeft | Qt::AlignVCenter, tagline);
     }
-    // The made-to-order overlay: a translucent corner band with a label.
-    Sketch mto(96, 50);
+    // The made-to-order overlay, stretched over a chip (about three times as wide as high):
+    // fine light hatching and a small tag at the bottom right.
+    Sketch mto(120, 40);
     {
         QPainter &painter = mto.painter;
-        painter.fillRect(mto.image.rect(), QColor(255, 255, 255, 40));
+        painter.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
+        for (int x = -40; x < 120; x += 8)
+            painter.drawLine(QPointF(x, 40), QPointF(x + 40, 0));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(20, 24, 28, 200));
-        painter.drawPolygon(QPolygonF({{56, 0}, {96, 0}, {96, 40}}));
-        painter.drawRoundedRect(QRectF(6, 30, 40, 14), 3, 3);
+        painter.setBrush(QColor(20, 24, 28, 210));
+        painter.drawRoundedRect(QRectF(76, 24, 40, 13), 3, 3);
         painter.setPen(Qt::white);
-        painter.setFont(font(10, QFont::Bold));
-        painter.drawText(QRectF(6, 30, 40, 14), Qt::AlignCenter, mtoLabel);
-        painter.setBrush(Qt::white);
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QPointF(84, 12), 4, 4);
+        painter.setFont(font(9, QFont::Bold));
+        painter.drawText(QRectF(76, 24, 40, 13), Qt::AlignCenter, mtoLabel);
     }
     // The about-box logo: a colour fan and the name on the light about box.
     Sketch logo(128, 48);

@@ -696,3 +696,17 @@ void BuilderTest::demoFolder()
         main.value("SELECT COUNT(*) FROM \"ROW\" WHERE COLLECTION_ID = 2 AND IS_MTO = 1").toInt()
         > 0);
 }
+
+void BuilderTest::demoCommandListsCollections()
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath("Veltra Marnik/Tessary/SQLite");
+    const Run build = halvorn({"build-collection", "--demo", data});
+    QVERIFY2(build.exitCode == 0, qPrintable(build.err));
+    const Run list = halvorn({"collections", "--data-dir", data});
+    QCOMPARE(list.exitCode, 0);
+    QStringList names;
+    for (const QString &line : list.out.split('\n', Qt::SkipEmptyParts))
+        names << line.section('\t', 4, 4);
+    QCOMPARE(names, QStringList({"Tessary Classic", "Tessary Duvalin", "Nordlys"}));
+}

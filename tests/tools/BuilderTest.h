@@ -19,4 +19,5 @@ private Q_SLOTS:
     void exampleDeckBuilds();
     void syntheticCollection();
     void demoFolder();
+    void demoCommandListsCollections();
 };

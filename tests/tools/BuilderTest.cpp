@@ -541,6 +541,57 @@ void BuilderTest::failedBuildLeavesNothing()
     QCOMPARE(after.readAll(), bytes);
 }
 
+void BuilderTest::collectionsOfAFileMustDiffer_data()
+{
+    QTest::addColumn<qint64>("id");
+    QTest::addColumn<QString>("uuid");
+    QTest::addColumn<QString>("systemId");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QString>("message");
+
+    const QString other = "{1B5E2C11-7A3D-4E6F-8A9B-0C1D2E3F4A5B}";
+    QTest::newRow("order of the system-wide collection")
+        << qint64(2) << other << "OTHER" << 0
+        << "collection OTHER: its order 0 is taken by "
+           "collection system-wide";
+    QTest::newRow("same order") << qint64(2) << other << "OTHER" << 1
+                                << "collection OTHER: its order 1 is taken by collection SMALL";
+    QTest::newRow("same id") << qint64(1) << other << "OTHER" << 2
+                             << "collection OTHER: its id 1 is taken by collection SMALL";
+    QTest::newRow("same system id, other case")
+        << qint64(2) << other << "small" << 2
+        << "collection small: its system id small is taken by collection SMALL";
+    QTest::newRow("system-wide uuid") << qint64(2) << kSystemWide << "OTHER" << 2
+                                      << "collection OTHER: its uuid "
+                                         "{ffffffff-ffff-ffff-ffff-ffffffffffff} is taken by "
+                                         "collection system-wide";
+}
+
+void BuilderTest::collectionsOfAFileMustDiffer()
+{
+    QFETCH(qint64, id);
+    QFETCH(QString, uuid);
+    QFETCH(QString, systemId);
+    QFETCH(int, order);
+
+    CollectionSpec first;
+    QVERIFY(Builder::readDeckText(kSmallDeck, QStringLiteral("deck.csv"), first));
+    first.uuid = QUuid::fromString(u"{0B5E2C11-7A3D-4E6F-8A9B-0C1D2E3F4A5B}");
+    first.systemId = QStringLiteral("SMALL");
+    first.name = QStringLiteral("Small");
+    CollectionSpec second = first;
+    second.id = id;
+    second.uuid = QUuid::fromString(uuid);
+    second.systemId = systemId;
+    second.order = order;
+
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(!Builder::writeCollectionFile(dir.filePath("two.db"), {first, second}, &error));
+    QTEST(error, "message");
+    QVERIFY(QDir(dir.path()).isEmpty());
+}
+
 void BuilderTest::commandReportsBadDeck()
 {
     QTemporaryDir dir;

@@ -15,6 +15,8 @@ private Q_SLOTS:
     void descriptionErrors();
     void deckBuildsCollectionFile();
     void failedBuildLeavesNothing();
+    void collectionsOfAFileMustDiffer_data();
+    void collectionsOfAFileMustDiffer();
     void commandReportsBadDeck();
     void exampleDeckBuilds();
     void syntheticCollection();

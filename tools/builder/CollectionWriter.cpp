@@ -153,6 +153,33 @@ QString firstProblem(const CollectionSpec &c)
     return QString();
 }
 
+// The collection rows of one file must differ in id, uuid, system id and order, also from the
+// system-wide row every file carries (id 0, order 0, system id "VIRTUAL").
+QString firstClash(const QVector<CollectionSpec> &collections)
+{
+    QHash<QString, QString> taken
+        = {{QStringLiteral("id 0"), QStringLiteral("system-wide")},
+           {QStringLiteral("order 0"), QStringLiteral("system-wide")},
+           {QStringLiteral("system id virtual"), QStringLiteral("system-wide")},
+           {QStringLiteral("uuid {ffffffff-ffff-ffff-ffff-ffffffffffff}"),
+            QStringLiteral("system-wide")}};
+    for (const CollectionSpec &c : collections) {
+        if (c.id == 0)
+            continue;
+        const QStringList keys
+            = {QStringLiteral("id %1").arg(c.id), QStringLiteral("order %1").arg(c.order),
+               QStringLiteral("system id %1").arg(c.systemId.toLower()),
+               QStringLiteral("uuid %1").arg(c.uuid.toString())};
+        for (const QString &key : keys) {
+            if (taken.contains(key))
+                return QStringLiteral("collection %1: its %2 is taken by collection %3")
+                    .arg(c.systemId, key, taken.value(key));
+            taken.insert(key, c.systemId);
+        }
+    }
+    return QString();
+}
+
 // Writes the collections through one connection; every step reports the failing statement.
 class FileWriter
 {
@@ -579,6 +606,11 @@ bool writeCollectionFile(const QString &path, const QVector<CollectionSpec> &col
     for (const CollectionSpec &collection : collections) {
         if (!validateCollection(collection, error))
             return false;
+    }
+    const QString clash = firstClash(collections);
+    if (!clash.isEmpty()) {
+        setError(error, clash);
+        return false;
     }
     if (!QFileInfo(path).dir().exists()) {
         setError(error, QStringLiteral("%1: the folder does not exist").arg(path));

@@ -130,7 +130,7 @@ CollectionSpec systemWideCollection()
     system.theme = systemThemeImages();
     system.setThemeItem(QStringLiteral("color.widget.collectionselector.text"), "236,240,244");
     system.setThemeItem(QStringLiteral("list.of.preferred.font.faces"),
-                        "Liberation Sans,9;DejaVu Sans,8");
+                        "Liberation Sans,8;DejaVu Sans,8");
     system.setSetting(QStringLiteral("has.textures.page"), QStringLiteral("1"));
     system.setSetting(QStringLiteral("texture.size"), QStringLiteral("148,96"));
     addTexts(system, false);

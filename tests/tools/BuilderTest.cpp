@@ -281,9 +281,9 @@ void BuilderTest::deckParsing_data()
                                                  "\"C,1\",\"Say \"\"hi\"\"\",1,2,3,1,1,RICH,true\n")
                                    << 1 << 0 << "C,1" << QStringList {"Say \"hi\""}
                                    << QColor(1, 2, 3) << 1 << 1 << 1 << 4 << "m";
-    QTest::newRow("line break inside quotes")
-        << QByteArray("code,name,red,green,blue,card,position\nX,\"two\nlines\",1,2,3,1,1\n"
-                      "Y,b,4,5,6,1,2\n")
+    QTest::newRow("CRLF line break inside quotes")
+        << QByteArray("code,name,red,green,blue,card,position\r\nX,\"two\r\nlines\",1,2,3,1,1\r\n"
+                      "Y,b,4,5,6,1,2\r\n")
         << 2 << 0 << "X" << QStringList {"two\nlines"} << QColor(1, 2, 3) << 1 << 1 << 1 << 0 << "";
     QTest::newRow("mood by number, blank lines")
         << QByteArray("code,red,green,blue,card,position,mood\n\nA,1,2,3,2,1,3\n\n") << 1 << 0

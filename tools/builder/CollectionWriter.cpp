@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace Corvane::Builder {

@@ -10,6 +10,9 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <climits>
+
 namespace Corvane::Builder {
 
 namespace {
@@ -290,6 +293,7 @@ void readDeckRecords(const QByteArray &text, const QString &fileName, Collection
     QString decoded = QString::fromUtf8(text);
     if (decoded.startsWith(QChar(0xFEFF)))
         decoded.remove(0, 1);
+    decoded.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QVector<Record> records = splitRecords(decoded, fileName);
     if (records.isEmpty())
         throw InputError {QStringLiteral("%1:1: the file has no header line").arg(fileName)};

@@ -20,8 +20,8 @@
 #include <QTest>
 
 using namespace Corvane;
-using Builder::ChipSpec;
-using Builder::CollectionSpec;
+using Builder::ChipData;
+using Builder::CollectionData;
 
 namespace {
 
@@ -101,7 +101,7 @@ Run halvorn(const QStringList &arguments)
     return Corvane::Test::runHalvorn(arguments);
 }
 
-QString flagsOf(const ChipSpec &chip)
+QString flagsOf(const ChipData &chip)
 {
     QString flags;
     if (chip.exterior)
@@ -296,12 +296,12 @@ void BuilderTest::deckParsing()
     QFETCH(int, chipCount);
     QFETCH(int, chip);
 
-    CollectionSpec collection;
+    CollectionData collection;
     QString error;
     QVERIFY2(Builder::readDeckText(csv, QStringLiteral("deck.csv"), collection, &error),
              qPrintable(error));
     QCOMPARE(collection.chips.size(), chipCount);
-    const ChipSpec &read = collection.chips.at(chip);
+    const ChipData &read = collection.chips.at(chip);
     QTEST(read.code, "code");
     QFETCH(QStringList, names);
     QCOMPARE(read.names.size(), 10);
@@ -384,7 +384,7 @@ void BuilderTest::deckErrors()
     QFETCH(QByteArray, csv);
     QFETCH(QString, message);
 
-    CollectionSpec collection;
+    CollectionData collection;
     QString error;
     QVERIFY(!Builder::readDeckText(csv, QStringLiteral("deck.csv"), collection, &error));
     QCOMPARE(error, message);
@@ -431,7 +431,7 @@ void BuilderTest::descriptionErrors()
     writeFile(dir.filePath("banner.png"), Builder::pngData(QImage(8, 8, QImage::Format_RGB32)));
     writeFile(dir.filePath("deck.csv"), kSmallDeck);
     const QString path = writeFile(dir.filePath("collection.json"), json.toUtf8());
-    CollectionSpec collection;
+    CollectionData collection;
     QVERIFY(Builder::readDeckText(kSmallDeck, QStringLiteral("deck.csv"), collection));
     QString error;
     QVERIFY(!Builder::readCollectionDescription(path, collection, &error));
@@ -450,7 +450,7 @@ void BuilderTest::deckBuildsCollectionFile()
     const QString json = writeFile(dir.filePath("collection.json"), smallDescription().toUtf8());
     const QString target = dir.filePath("Contents/Resources/small.db");
 
-    CollectionSpec collection;
+    CollectionData collection;
     QString error;
     QVERIFY2(Builder::readDeck(deck, collection, &error)
                  && Builder::readCollectionDescription(json, collection, &error)
@@ -510,7 +510,7 @@ void BuilderTest::failedBuildLeavesNothing()
 {
     QTemporaryDir dir;
     const QString target = dir.filePath("deck.db");
-    CollectionSpec collection;
+    CollectionData collection;
     QVERIFY(Builder::readDeckText(kSmallDeck, QStringLiteral("deck.csv"), collection));
     collection.uuid = QUuid::fromString(u"{0B5E2C11-7A3D-4E6F-8A9B-0C1D2E3F4A5B}");
     collection.systemId = QStringLiteral("SMALL");
@@ -522,14 +522,14 @@ void BuilderTest::failedBuildLeavesNothing()
     original.close();
 
     // Refused before writing: a duplicate code.
-    CollectionSpec duplicate = collection;
+    CollectionData duplicate = collection;
     duplicate.chips[1].code = QStringLiteral("sd-1");
     QString error;
     QVERIFY(!Builder::writeCollectionFile(target, {duplicate}, &error));
     QVERIFY2(error.contains("duplicate code"), qPrintable(error));
 
     // Failing half-way: a setting listed twice breaks a unique index after rows were written.
-    CollectionSpec twice = collection;
+    CollectionData twice = collection;
     twice.settings.append({QStringLiteral("card.type"), {QStringLiteral("normal")}});
     twice.settings.append({QStringLiteral("CARD.TYPE"), {QStringLiteral("normal")}});
     QVERIFY(!Builder::writeCollectionFile(target, {twice}, &error));
@@ -574,12 +574,12 @@ void BuilderTest::collectionsOfAFileMustDiffer()
     QFETCH(QString, systemId);
     QFETCH(int, order);
 
-    CollectionSpec first;
+    CollectionData first;
     QVERIFY(Builder::readDeckText(kSmallDeck, QStringLiteral("deck.csv"), first));
     first.uuid = QUuid::fromString(u"{0B5E2C11-7A3D-4E6F-8A9B-0C1D2E3F4A5B}");
     first.systemId = QStringLiteral("SMALL");
     first.name = QStringLiteral("Small");
-    CollectionSpec second = first;
+    CollectionData second = first;
     second.id = id;
     second.uuid = QUuid::fromString(uuid);
     second.systemId = systemId;

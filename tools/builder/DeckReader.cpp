@@ -224,11 +224,11 @@ struct DeckIndex
     QHash<int, int> cardOfNumber; // card number to its index in the collection's cards
 };
 
-ChipSpec readChip(const DeckLine &line, DeckIndex &index, CollectionSpec &collection)
+ChipData readChip(const DeckLine &line, DeckIndex &index, CollectionData &collection)
 {
     const QString range = QStringLiteral("a whole number from 0 to 255");
     const QString positive = QStringLiteral("a whole number above 0");
-    ChipSpec chip;
+    ChipData chip;
     chip.code = line.text(QStringLiteral("code"));
     if (chip.code.isEmpty())
         line.fail(QStringLiteral("code"), QStringLiteral("empty"));
@@ -265,7 +265,7 @@ ChipSpec readChip(const DeckLine &line, DeckIndex &index, CollectionSpec &collec
     index.positionLines.insert(place, line.line());
 
     if (!index.cardOfNumber.contains(chip.card)) {
-        CardSpec card;
+        CardData card;
         card.pageIndex = chip.card;
         card.name = QStringLiteral("Card %1").arg(chip.card);
         card.segment = chip.segment;
@@ -274,7 +274,7 @@ ChipSpec readChip(const DeckLine &line, DeckIndex &index, CollectionSpec &collec
         index.cardOfNumber.insert(chip.card, collection.cards.size());
         collection.cards.append(card);
     } else {
-        const CardSpec &card = collection.cards.at(index.cardOfNumber.value(chip.card));
+        const CardData &card = collection.cards.at(index.cardOfNumber.value(chip.card));
         if (card.segment != chip.segment)
             line.fail(QStringLiteral("segment"),
                       QStringLiteral("card %1 is in segment %2 on an earlier line")
@@ -288,7 +288,7 @@ ChipSpec readChip(const DeckLine &line, DeckIndex &index, CollectionSpec &collec
     return chip;
 }
 
-void readDeckRecords(const QByteArray &text, const QString &fileName, CollectionSpec &collection)
+void readDeckRecords(const QByteArray &text, const QString &fileName, CollectionData &collection)
 {
     QString decoded = QString::fromUtf8(text);
     if (decoded.startsWith(QChar(0xFEFF)))
@@ -316,7 +316,7 @@ void readDeckRecords(const QByteArray &text, const QString &fileName, Collection
         collection.chips.append(readChip(DeckLine(fileName, record, columns), index, collection));
     }
     std::sort(collection.cards.begin(), collection.cards.end(),
-              [](const CardSpec &a, const CardSpec &b) { return a.pageIndex < b.pageIndex; });
+              [](const CardData &a, const CardData &b) { return a.pageIndex < b.pageIndex; });
 }
 
 // --- the JSON description ---
@@ -402,7 +402,7 @@ public:
         return value.toString();
     }
 
-    void read(const QJsonObject &root, CollectionSpec &c) const
+    void read(const QJsonObject &root, CollectionData &c) const
     {
         static const QStringList known
             = {QStringLiteral("id"),       QStringLiteral("uuid"),     QStringLiteral("systemId"),
@@ -452,7 +452,7 @@ public:
         return value.toObject();
     }
 
-    void readCards(const QJsonValue &value, CollectionSpec &c) const
+    void readCards(const QJsonValue &value, CollectionData &c) const
     {
         if (value.isUndefined())
             return;
@@ -462,8 +462,9 @@ public:
             const QJsonObject card = item.toObject();
             const int number = integer(card, QStringLiteral("card"), 0);
             const auto found
-                = std::find_if(c.cards.begin(), c.cards.end(),
-                               [number](const CardSpec &spec) { return spec.pageIndex == number; });
+                = std::find_if(c.cards.begin(), c.cards.end(), [number](const CardData &source) {
+                      return source.pageIndex == number;
+                  });
             if (found == c.cards.end())
                 fail(QStringLiteral("cards"),
                      QStringLiteral("card %1 has no chips in the deck").arg(number));
@@ -490,7 +491,7 @@ int lineOfOffset(const QByteArray &text, int offset)
 
 } // namespace
 
-bool readDeckText(const QByteArray &text, const QString &fileName, CollectionSpec &collection,
+bool readDeckText(const QByteArray &text, const QString &fileName, CollectionData &collection,
                   QString *error)
 {
     try {
@@ -502,7 +503,7 @@ bool readDeckText(const QByteArray &text, const QString &fileName, CollectionSpe
     return true;
 }
 
-bool readDeck(const QString &path, CollectionSpec &collection, QString *error)
+bool readDeck(const QString &path, CollectionData &collection, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -512,7 +513,7 @@ bool readDeck(const QString &path, CollectionSpec &collection, QString *error)
     return readDeckText(file.readAll(), path, collection, error);
 }
 
-bool readCollectionDescription(const QString &path, CollectionSpec &collection, QString *error)
+bool readCollectionDescription(const QString &path, CollectionData &collection, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -482,7 +482,7 @@ QByteArray pngData(const QImage &image)
     return bytes;
 }
 
-QList<ThemeItemSpec> systemThemeImages()
+QList<ThemeItemData> systemThemeImages()
 {
     QList<QPair<QString, QImage>> images = {
         {"image.widget.main.background", mainBackground()},
@@ -525,13 +525,13 @@ QList<ThemeItemSpec> systemThemeImages()
         images.append({prefix + QStringLiteral("normal"), schemeIcon(kind, false)});
         images.append({prefix + QStringLiteral("selected"), schemeIcon(kind, true)});
     }
-    QList<ThemeItemSpec> items;
+    QList<ThemeItemData> items;
     for (const auto &image : images)
         items.append({image.first, pngData(image.second)});
     return items;
 }
 
-QList<ThemeItemSpec> collectionThemeImages(const QString &name, const QString &tagline,
+QList<ThemeItemData> collectionThemeImages(const QString &name, const QString &tagline,
                                            const QColor &accent, const QString &mtoLabel)
 {
     // The banner: the collection's name as a wordmark over a dark band with an accent rule.

@@ -44,7 +44,7 @@ int buildDemo(const QString &folder)
 
 int buildFromDeck(const QString &deck, const QString &description, const QString &target)
 {
-    Builder::CollectionSpec collection;
+    Builder::CollectionData collection;
     QString error;
     if (!Builder::readDeck(deck, collection, &error)
         || !Builder::readCollectionDescription(description, collection, &error)

@@ -409,7 +409,7 @@ void BuilderTest::descriptionErrors_data()
         << QString(valid).replace("banner.png", "deck.csv") << "deck.csv is not an image";
     QTest::newRow("uuid missing") << QString(valid).replace(
         "\"{0B5E2C11-7A3D-4E6F-8A9B-0C1D2E3F4A5B}\"", "\"nonsense\"")
-                                  << ": uuid: missing or not a uuid";
+                                  << ":2: uuid: missing or not a uuid";
     QTest::newRow("id of the system-wide collection")
         << QString(valid).replace("\"id\": 4", "\"id\": 0")
         << ": id: must be above 0 (0 is the system-wide collection)";
@@ -418,7 +418,7 @@ void BuilderTest::descriptionErrors_data()
         << QString(valid).replace("\"normal\"", "{\"a\": 1}")
         << ": card.type: expected a text, a number or true/false";
     QTest::newRow("card not in the deck") << QString(valid).replace("\"card\": 2", "\"card\": 9")
-                                          << ": cards: card 9 has no chips in the deck";
+                                          << ":7: cards: card 9 has no chips in the deck";
     QTest::newRow("syntax error") << QString(valid).replace("\"SMALL\",", "\"SMALL\"") << ":3: ";
 }
 

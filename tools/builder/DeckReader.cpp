@@ -321,14 +321,26 @@ void readDeckRecords(const QByteArray &text, const QString &fileName, Collection
 
 // --- the JSON description ---
 
+// The 1-based line of a byte offset.
+int lineOfOffset(const QByteArray &text, int offset)
+{
+    return int(text.left(offset).count('\n')) + 1;
+}
+
 class Description
 {
 public:
-    Description(const QString &path) : m_path(path), m_folder(QFileInfo(path).absoluteDir()) { }
+    Description(const QString &path, const QByteArray &text)
+        : m_path(path), m_text(text), m_folder(QFileInfo(path).absoluteDir())
+    { }
 
+    // "file:line: key: message", the line being where the key first stands in the file.
     [[noreturn]] void fail(const QString &key, const QString &message) const
     {
-        throw InputError {QStringLiteral("%1: %2: %3").arg(m_path, key, message)};
+        const int at = m_text.indexOf(QByteArray('"' + key.toUtf8() + '"'));
+        const QString place
+            = at < 0 ? m_path : QStringLiteral("%1:%2").arg(m_path).arg(lineOfOffset(m_text, at));
+        throw InputError {QStringLiteral("%1: %2: %3").arg(place, key, message)};
     }
 
     // A JSON scalar as the text the file stores.
@@ -480,14 +492,9 @@ public:
 
 private:
     QString m_path;
+    QByteArray m_text;
     QDir m_folder;
 };
-
-// The 1-based line of a byte offset, for JSON syntax errors.
-int lineOfOffset(const QByteArray &text, int offset)
-{
-    return int(text.left(offset).count('\n')) + 1;
-}
 
 } // namespace
 
@@ -533,7 +540,7 @@ bool readCollectionDescription(const QString &path, CollectionData &collection, 
         return false;
     }
     try {
-        Description(path).read(document.object(), collection);
+        Description(path, text).read(document.object(), collection);
     } catch (const InputError &problem) {
         setError(error, problem.text);
         return false;

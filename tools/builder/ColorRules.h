@@ -49,8 +49,9 @@ struct DeckShape
 // Appends the cards and chips of a generated deck (page indexes from 1).
 void generateDeck(const DeckShape &shape, CollectionData &collection);
 
-// The English and German vocabulary of the demo decks.
+// The vocabularies of the demo decks: English and German, Norwegian and English.
 DeckVocabulary englishGermanVocabulary();
+DeckVocabulary norwegianEnglishVocabulary();
 
 // Scheme proposals made by colour rules in LCh, for every chip and card of the collection:
 // harmonic neighbours, contrast and wide contrast across the wheel, dynamic triads, dramatic

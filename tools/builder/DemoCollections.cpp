@@ -327,25 +327,6 @@ CollectionData duvalinCollection()
     return c;
 }
 
-DeckVocabulary norwegianEnglishVocabulary()
-{
-    DeckVocabulary words;
-    words.hues[0] = QStringList {"Rogn",  "Teglstein", "Rav", "Multe",  "Mose", "Bregne",
-                                 "Einer", "Fjord",     "Is",  "Blåbær", "Lyng", "Tyttebær"};
-    words.hues[1]
-        = QStringList {"Rowan",   "Brick", "Amber", "Cloudberry", "Moss",    "Fern",
-                       "Juniper", "Fjord", "Ice",   "Bilberry",   "Heather", "Lingonberry"};
-    words.families[0] = QStringList {"Skog", "Kyst", "Fjell"};
-    words.families[1] = QStringList {"Forest", "Coast", "Mountain"};
-    words.shades[0] = QStringList {"Dis", "Lys", "Myk", "Middels", "Fyldig", "Dyp", "Mørk"};
-    words.shades[1] = QStringList {"Haze", "Light", "Soft", "Mid", "Full", "Deep", "Dark"};
-    words.interior[0] = QStringLiteral("Innendørs");
-    words.interior[1] = QStringLiteral("Interior");
-    words.exterior[0] = QStringLiteral("Inne og ute");
-    words.exterior[1] = QStringLiteral("Interior and exterior");
-    return words;
-}
-
 CollectionData nordicCollection()
 {
     CollectionData c;

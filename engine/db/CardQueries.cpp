@@ -52,4 +52,73 @@ int loadLabEntries(const QUuid &collection, QVector<LabEntry> &out)
     return StatusOk;
 }
 
+QString segmentQueryText(const QUuid &, const QString &, int, bool)
+{
+    return QString();
+}
+QString pageQueryText(const QUuid &, const QString &, bool, int, bool)
+{
+    return QString();
+}
+int findSegmentWithPages(const QUuid &, int segment, int, bool, int &outSegment)
+{
+    outSegment = segment;
+    return StatusFailed;
+}
+int findFirstPageIndexInSegment(const QUuid &, int, int, bool, int &outPageIndex)
+{
+    outPageIndex = -1;
+    return StatusFailed;
+}
+int loadFirstPageInSegment(const QUuid &, int, int, bool, ColorPage &)
+{
+    return StatusFailed;
+}
+int loadNeighbourPage(const QUuid &, int, bool, int, bool, ColorPage &)
+{
+    return StatusFailed;
+}
+int loadPageByIndex(const QUuid &, int, ColorPage &)
+{
+    return StatusFailed;
+}
+int loadPageById(const QUuid &, qint64, bool, ColorPage &)
+{
+    return StatusFailed;
+}
+int loadRowById(const QUuid &, qint64, ColorEntry &out)
+{
+    out.clear();
+    return StatusFailed;
+}
+int loadRowNearRgb(const QUuid &, const QColor &, ColorEntry &out)
+{
+    out.clear();
+    return StatusFailed;
+}
+int loadRowAt(const QUuid &, int, int, ColorEntry &out)
+{
+    out.clear();
+    return StatusFailed;
+}
+bool hasExteriorPageWithMood(const QUuid &, int)
+{
+    return true;
+}
+int loadSegments(const QUuid &, QVector<int> &out)
+{
+    out.clear();
+    return StatusFailed;
+}
+int findRowByRgbInEnabledCollections(const QColor &, ColorEntry &out)
+{
+    out.clear();
+    return StatusFailed;
+}
+int findRowByCodeInEnabledCollections(const QString &, ColorEntry &out)
+{
+    out.clear();
+    return StatusFailed;
+}
+
 } // namespace Corvane::DB

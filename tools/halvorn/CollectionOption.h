@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QUuid>
+
+namespace Corvane::Cli {
+
+class CommandLine;
+
+// Takes "--collection UUID|SYSTEMID" and answers the collection it names, or the first
+// selectable collection when the option is absent. Call after applyDataDir. An unknown
+// collection, or a data folder without collections, is a usage error.
+QUuid resolveCollectionOption(CommandLine &commandLine);
+
+} // namespace Corvane::Cli

@@ -3,6 +3,7 @@
 #include "CollectionRegistry.h"
 #include "CommandLine.h"
 #include "ModuleValues.h"
+#include "StatusCodes.h"
 
 namespace Corvane::Cli {
 
@@ -21,6 +22,24 @@ QUuid namedCollection(const QString &text)
 }
 
 } // namespace
+
+QString describeStatus(int status)
+{
+    switch (status) {
+    case DB::StatusFailed:
+        return QStringLiteral("the statement failed or found nothing");
+    case DB::StatusNullCollection:
+        return QStringLiteral("no collection given");
+    case DB::StatusUnknownCollection:
+        return QStringLiteral("the collection is not in any file");
+    case DB::StatusFileDoesNotOpen:
+        return QStringLiteral("the collection file does not open");
+    case DB::StatusNoCardPasses:
+        return QStringLiteral("nothing matches");
+    default:
+        return QStringLiteral("status %1").arg(status);
+    }
+}
 
 QUuid resolveCollectionOption(CommandLine &commandLine)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QUuid>
 
 namespace Corvane::Cli {
@@ -10,5 +11,8 @@ class CommandLine;
 // selectable collection when the option is absent. Call after applyDataDir. An unknown
 // collection, or a data folder without collections, is a usage error.
 QUuid resolveCollectionOption(CommandLine &commandLine);
+
+// Why a database function failed, from its status code, for messages on stderr.
+QString describeStatus(int status);
 
 } // namespace Corvane::Cli

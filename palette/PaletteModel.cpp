@@ -223,6 +223,11 @@ PaletteModel::LoadResult PaletteModel::loadFrom(const QString &path, QString *er
     const PaletteFileContents contents = readPalette(bytes);
     // The library keeps no state between loads.
     xmlCleanupParser();
+    return load(contents, error);
+}
+
+PaletteModel::LoadResult PaletteModel::load(const PaletteFileContents &contents, QString *error)
+{
     if (!contents.isPalette) {
         if (error)
             *error = contents.error;

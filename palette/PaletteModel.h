@@ -14,6 +14,8 @@
 
 namespace Corvane {
 
+struct PaletteFileContents;
+
 // The contents of My Palette: 4 × 6 cells of chip references, their selection and the
 // description, written through to the state store on every change. Shared by My Palette's
 // widget, its full view and the command line; it holds no widget code. A cell position is
@@ -92,6 +94,9 @@ public:
 
     // Replaces the palette with the contents of a palette file. The selection stays.
     LoadResult loadFrom(const QString &path, QString *error = nullptr);
+    // The same for contents already read: the description and the accepted chips, in file
+    // order, replace cells and description when the contents are a palette.
+    LoadResult load(const PaletteFileContents &contents, QString *error = nullptr);
 
 private:
     struct Cell

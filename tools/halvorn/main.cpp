@@ -27,6 +27,8 @@ const Command kCommands[] = {
      "search PHRASE [--collection UUID|SYSTEMID] [--data-dir DIR]"},
     {"complete", Application::Core, runComplete,
      "complete PREFIX [--collection UUID|SYSTEMID] [--data-dir DIR]"},
+    {"palette", Application::Core, runPalette,
+     "palette (show FILE | convert IN OUT.palette|OUT.txt) [--data-dir DIR]"},
 };
 
 void printUsage(QTextStream &stream)

@@ -1,10 +1,10 @@
 #include "PaletteCommandTest.h"
 
 #include "CollectionFixture.h"
+#include "HalvornProcess.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,21 +15,11 @@ namespace {
 const QString kDeck = QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}");
 const QByteArray kBom("\xEF\xBB\xBF");
 
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Result = Corvane::Test::HalvornResult;
 
 Result halvorn(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(HALVORN_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return Corvane::Test::runHalvorn(arguments);
 }
 
 // A deck "Deck & Co" with card 1: D-1 (red) at 1 and D-2 at 2.

@@ -356,8 +356,12 @@ QVariant Parser::number()
     while (m_index < m_text.size() && kNumberCharacters.contains(m_text.at(m_index)))
         ++m_index;
     const QString text = m_text.mid(start, m_index - start);
-    if (text.contains(QLatin1Char('.')))
-        return text.toDouble();
+    if (text.contains(QLatin1Char('.'))) {
+        // An overflow gives infinity with `ok` false; like any failed conversion it reads as 0.
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        return ok ? value : 0.0;
+    }
     if (text.startsWith(QLatin1Char('-')))
         return text.toLongLong();
     return text.toULongLong();

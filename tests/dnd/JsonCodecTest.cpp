@@ -91,6 +91,7 @@ void JsonCodecTest::parse_data()
     QTest::newRow("exponent without point")
         << "1e5" << QVariant(Q_UINT64_C(0)) << int(QMetaType::ULongLong);
     QTest::newRow("exponent with point") << "1.5e3" << QVariant(1500.0) << int(QMetaType::Double);
+    QTest::newRow("overflowing double") << "1.0e999" << QVariant(0.0) << int(QMetaType::Double);
     QTest::newRow("two points") << "1.2.3" << QVariant(0.0) << int(QMetaType::Double);
     QTest::newRow("sparse list") << "[1,,2,]" << QVariant(QVariantList {1u, 2u})
                                  << int(QMetaType::QVariantList);

@@ -6,6 +6,7 @@
 #include "StatusCodes.h"
 #include "XmlPointer.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <libxml/xpathInternals.h>
@@ -95,8 +96,18 @@ QString statusText(int status, const QUuid &collection)
     }
 }
 
+// Collections found missing while reading one file, with their status: asking again would
+// scan the collection folder once for every chip.
+using UnavailableCollections = QHash<QUuid, int>;
+
+bool isUnavailable(int status)
+{
+    return status == DB::StatusNullCollection || status == DB::StatusUnknownCollection
+        || status == DB::StatusFileDoesNotOpen;
+}
+
 // A version 3 chip: the colour at card and position of the named collection, with the code.
-void resolveEntryChip(xmlNode *chipNode, PaletteFileChip &chip)
+void resolveEntryChip(xmlNode *chipNode, UnavailableCollections &unavailable, PaletteFileChip &chip)
 {
     xmlNode *entry = chipNode->children;
     if (!entry || entry->type != XML_ELEMENT_NODE
@@ -108,7 +119,11 @@ void resolveEntryChip(xmlNode *chipNode, PaletteFileChip &chip)
     const int pageIndex = attribute(entry, "page-index").toInt();
     const int rowIndex = attribute(entry, "row-index").toInt();
     const QString code = attribute(entry, "color-code");
-    const int status = DB::loadRowAt(chip.collection, pageIndex, rowIndex, chip.entry);
+    const int status = unavailable.contains(chip.collection)
+        ? unavailable.value(chip.collection)
+        : DB::loadRowAt(chip.collection, pageIndex, rowIndex, chip.entry);
+    if (isUnavailable(status))
+        unavailable.insert(chip.collection, status);
     if (status != DB::StatusOk) {
         chip.reason = statusText(status, chip.collection);
         if (chip.reason.isEmpty())
@@ -184,16 +199,21 @@ bool checkRoot(xmlXPathContext *context, PaletteFileContents &contents, QUuid &c
 void readChips(xmlXPathContext *context, const QUuid &collection, PaletteFileContents &contents)
 {
     const XmlPointer<xmlXPathObject> result(evaluate(context, "/veltra-palette/chips/chip"));
+    UnavailableCollections unavailable;
     for (xmlNode *node : nodesOf(result)) {
         if (node->type != XML_ELEMENT_NODE)
             continue;
+        if (contents.chips.size() == maxPaletteChips) {
+            ++contents.ignoredChips;
+            continue;
+        }
         PaletteFileChip chip;
         chip.row = attribute(node, "row").toInt();
         chip.column = attribute(node, "col").toInt();
         if (chip.column < 0 || chip.column > 5 || chip.row < 0 || chip.row > 3)
             chip.reason = QStringLiteral("cell outside the palette");
         else if (contents.majorVersion == kMultiCollectionVersion)
-            resolveEntryChip(node, chip);
+            resolveEntryChip(node, unavailable, chip);
         else
             resolvePhraseChip(node, collection, chip);
         contents.chips.append(chip);

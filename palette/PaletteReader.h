@@ -12,8 +12,13 @@ namespace Corvane {
 // Reading XML palette files ("veltra-palette", versions 3.0 and 2.0) and resolving their
 // chips against the installed collections.
 
-// Larger files are not read: a palette of 24 chips takes a few kilobytes.
-constexpr qint64 maxPaletteFileSize = 16 * 1024 * 1024;
+// Larger files are not read: a palette of 24 chips takes a few kilobytes, and the parsed
+// document of a file takes many times its size.
+constexpr qint64 maxPaletteFileSize = 1024 * 1024;
+
+// Chip elements after this many are ignored: the palette has 24 cells, and each chip costs
+// database lookups (a collection that is not installed, a scan of the collection folder).
+constexpr int maxPaletteChips = 256;
 
 // One "chip" element of the file, in document order.
 struct PaletteFileChip
@@ -33,6 +38,7 @@ struct PaletteFileContents
     int majorVersion = 0;
     QString description;
     QVector<PaletteFileChip> chips;
+    int ignoredChips = 0; // chip elements beyond maxPaletteChips
 };
 
 // Parses the bytes of a palette file (no network, no DTD, no entity expansion) and resolves

@@ -212,6 +212,14 @@ void PaletteFileTest::readerRules_data()
                        "<chips>" + entryChip("row=\"2\" col=\"2\"", alpha, 1, 1, "A-101")
                            + entryChip("row=\"2\" col=\"2\"", alpha, 2, 1, "A-201") + "</chips>")
         << loaded << "2,2:A-201";
+    const QByteArray outside = entryChip("row=\"0\" col=\"6\"", alpha, 1, 1, "A-101");
+    const QByteArray last = entryChip("row=\"1\" col=\"1\"", alpha, 1, 1, "A-101");
+    QTest::newRow("chip 256 is read")
+        << paletteFile(kVersion3, "<chips>" + outside.repeated(255) + last + "</chips>") << loaded
+        << "1,1:A-101";
+    QTest::newRow("chips after the first 256 are ignored")
+        << paletteFile(kVersion3, "<chips>" + outside.repeated(256) + last + "</chips>") << loaded
+        << "";
     QTest::newRow("version 2 by search phrase")
         << paletteFile("version=\"2.0\" system=\"alpha\"",
                        "<chips><chip row=\"0\" col=\"1\">a-102</chip>"
@@ -283,7 +291,7 @@ void PaletteFileTest::badInput_data()
     QTest::newRow("100000 levels deep") << paletteFile(
         kVersion3, QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000));
     QTest::newRow("larger than a palette can be") << paletteFile(
-        kVersion3, "<!--" + QByteArray(17 * 1024 * 1024, '-').replace("--", "- ") + "-->");
+        kVersion3, "<!--" + QByteArray(2 * 1024 * 1024, '-').replace("--", "- ") + "-->");
     QTest::newRow("entity expansion") << kDeclaration
             + "<!DOCTYPE veltra-palette [<!ENTITY a \"aaaaaaaaaa\">"
               "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"

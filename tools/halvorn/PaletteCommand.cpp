@@ -36,6 +36,11 @@ PaletteFileContents readPaletteFile(const QString &path)
     const PaletteFileContents contents = readPalette(file.read(maxPaletteFileSize + 1));
     if (!contents.isPalette)
         throw FileError {QStringLiteral("%1: %2").arg(path, contents.error)};
+    if (contents.ignoredChips > 0) {
+        err() << "halvorn palette: " << path << ": ignored " << contents.ignoredChips
+              << " chips after the first " << maxPaletteChips << '\n';
+        err().flush();
+    }
     return contents;
 }
 

@@ -9,8 +9,6 @@
 #include <QHash>
 #include <QStringList>
 
-#include <libxml/xpathInternals.h>
-
 namespace Corvane {
 
 namespace {

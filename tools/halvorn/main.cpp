@@ -30,6 +30,8 @@ const Command kCommands[] = {
     {"build-collection", Application::Gui, runBuildCollection,
      "build-collection (--demo DIR | --csv DECK.csv --json COLLECTION.json --out FILE.db | "
      "--synthetic N --out FILE.db)"},
+    {"palette", Application::Core, runPalette,
+     "palette (show FILE | convert IN OUT.palette|OUT.txt) [--data-dir DIR]"},
 };
 
 void printUsage(QTextStream &stream)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class PaletteCommandTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void showListsChipsAsLoaded();
+    void convertWritesBothFormats();
+    void badInput_data();
+    void badInput();
+};

@@ -1,7 +1,12 @@
+#include "CardQueriesTest.h"
+#include "CollectionSettingsTest.h"
 #include "DiscoveryTest.h"
 #include "RecordsTest.h"
+#include "SearchQueriesTest.h"
 #include "TestMain.h"
+#include "ThemeResourcesTest.h"
 
 #include <QGuiApplication>
 
-TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest)
+TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest,
+                  CollectionSettingsTest, ThemeResourcesTest)

@@ -10,4 +10,7 @@ private Q_SLOTS:
     void collectionsListsInOrder();
     void badInput_data();
     void badInput();
+    void searchAndComplete_data();
+    void searchAndComplete();
+    void searchWithoutCollections();
 };

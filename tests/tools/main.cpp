@@ -1,6 +1,7 @@
 #include "HalvornCommandTest.h"
+#include "NearestCommandTest.h"
 #include "TestMain.h"
 
 #include <QCoreApplication>
 
-TESSARY_TEST_MAIN(QCoreApplication, HalvornCommandTest)
+TESSARY_TEST_MAIN(QCoreApplication, HalvornCommandTest, NearestCommandTest)

@@ -1,24 +1,18 @@
 #include "SchemeQueriesTest.h"
 
 #include "CollectionFixture.h"
-#include "CollectionRegistry.h"
 #include "Enums.h"
-#include "ModuleValues.h"
 #include "SchemeQueries.h"
+#include "TestDecks.h"
 
 #include <QHash>
 #include <QTest>
 
 using namespace Corvane;
 using namespace Corvane::DB;
-using Corvane::Test::CollectionFixture;
+using namespace Corvane::Test;
 
 namespace {
-
-const QString kDeck = QStringLiteral("deck.db");
-const QUuid kDeckA = QUuid::fromString(QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}"));
-const QUuid kDeckB = QUuid::fromString(QStringLiteral("{bbbbbbbb-0000-4000-8000-000000000002}"));
-const QUuid kUnknown = QUuid::fromString(QStringLiteral("{cccccccc-0000-4000-8000-000000000003}"));
 
 enum RowQuery { SchemeRows, SchemePageRows, ContrastRows };
 
@@ -30,11 +24,7 @@ class SchemeDeck
 public:
     explicit SchemeDeck(CollectionFixture &fixture) : m_fixture(fixture)
     {
-        fixture.createFile(kDeck);
-        fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"), QStringLiteral("A"),
-                              1);
-        fixture.addCollection(kDeck, 2, kDeckB.toString(), QStringLiteral("B"), QStringLiteral("B"),
-                              2);
+        createDecks(fixture);
         addCard(1, 1, {{3, MoodRich, false}, {1, MoodCalm, false}, {2, MoodCalm, true}});
         addCard(1, 2, {{1, MoodFresh, false}, {2, MoodFresh, false}});
         addCard(1, 3, {{1, MoodWarm, false}, {2, MoodWarm, false}});
@@ -81,12 +71,12 @@ private:
 
     void addCard(qint64 collectionId, int pageIndex, const QList<Chip> &chips)
     {
-        const qint64 pageId = m_fixture.addPage(kDeck, collectionId, pageIndex, 1);
+        const qint64 pageId = m_fixture.addPage(kDeckFile, collectionId, pageIndex, 1);
         m_pageIds.insert(pageIndex, pageId);
         for (const Chip &chip : chips) {
             const QString code = QStringLiteral("P%1-%2").arg(pageIndex).arg(chip.position);
             m_rowIds.insert(code,
-                            m_fixture.addRow(kDeck, collectionId, pageId, chip.position,
+                            m_fixture.addRow(kDeckFile, collectionId, pageId, chip.position,
                                              QColor(pageIndex, chip.position, 0),
                                              {{QStringLiteral("CODE"), code},
                                               {QStringLiteral("MOOD"), chip.mood},
@@ -98,7 +88,7 @@ private:
                 int pageOrder, int rowOrder)
     {
         m_fixture.insert(
-            kDeck, QStringLiteral("ROW_SCHEME_MAP"),
+            kDeckFile, QStringLiteral("ROW_SCHEME_MAP"),
             {{QStringLiteral("COLLECTION_ID"), collectionId},
              {QStringLiteral("ROW_ID"), m_rowIds.value(QLatin1String(chip))},
              {QStringLiteral("SCHEME_ID"), scheme},
@@ -110,7 +100,7 @@ private:
     void mapRowToPage(qint64 collectionId, const char *chip, int scheme, int schemePageIndex,
                       int order)
     {
-        m_fixture.insert(kDeck, QStringLiteral("ROW_TO_PAGE_SCHEME"),
+        m_fixture.insert(kDeckFile, QStringLiteral("ROW_TO_PAGE_SCHEME"),
                          {{QStringLiteral("COLLECTION_ID"), collectionId},
                           {QStringLiteral("ROW_ID"), m_rowIds.value(QLatin1String(chip))},
                           {QStringLiteral("SCHEME_ID"), scheme},
@@ -120,7 +110,7 @@ private:
 
     void mapPage(qint64 collectionId, int pageIndex, int scheme, int schemePageIndex, int order)
     {
-        m_fixture.insert(kDeck, QStringLiteral("PAGE_SCHEME"),
+        m_fixture.insert(kDeckFile, QStringLiteral("PAGE_SCHEME"),
                          {{QStringLiteral("COLLECTION_ID"), collectionId},
                           {QStringLiteral("PAGE_ID"), m_pageIds.value(pageIndex)},
                           {QStringLiteral("SCHEME_PAGE_ID"), m_pageIds.value(schemePageIndex)},
@@ -147,8 +137,7 @@ QStringList describe(const std::vector<ColorEntry> &entries)
 
 void SchemeQueriesTest::cleanup()
 {
-    collectionRegistry().clear();
-    setDatabaseFolder(QString());
+    resetEngineState();
 }
 
 void SchemeQueriesTest::rowQueries_data()
@@ -204,7 +193,7 @@ void SchemeQueriesTest::rowQueries_data()
         QTest::addRow("%s: card not in the collection", name)
             << query << kDeckA << int(Harmonic) << 5 << 1 << -1 << QStringList {};
         QTest::addRow("%s: unknown collection", name)
-            << query << kUnknown << int(Harmonic) << 1 << 1 << -4 << QStringList {};
+            << query << kUnknownDeck << int(Harmonic) << 1 << 1 << -4 << QStringList {};
     }
 }
 
@@ -255,7 +244,8 @@ void SchemeQueriesTest::schemePages_data()
         << kDeckA << 1 << int(Contrast) << 0 << QList<int> {};
     QTest::newRow("card without scheme cards")
         << kDeckA << 2 << int(Harmonic) << 0 << QList<int> {};
-    QTest::newRow("unknown collection") << kUnknown << 1 << int(Harmonic) << -4 << QList<int> {};
+    QTest::newRow("unknown collection")
+        << kUnknownDeck << 1 << int(Harmonic) << -4 << QList<int> {};
 }
 
 void SchemeQueriesTest::schemePages()
@@ -291,7 +281,7 @@ void SchemeQueriesTest::complementaryNeutral_data()
     QTest::newRow("card with complementary neutral cards") << kDeckA << 1 << true;
     QTest::newRow("card with other schemes only") << kDeckA << 4 << false;
     QTest::newRow("card of another collection") << kDeckB << 1 << false;
-    QTest::newRow("unknown collection") << kUnknown << 1 << true;
+    QTest::newRow("unknown collection") << kUnknownDeck << 1 << true;
 }
 
 void SchemeQueriesTest::complementaryNeutral()

@@ -1,37 +1,24 @@
 #include "ThemeResourcesTest.h"
 
 #include "CollectionFixture.h"
-#include "CollectionRegistry.h"
-#include "ModuleValues.h"
+#include "TestDecks.h"
 #include "ThemeResources.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QTest>
 
 using namespace Corvane;
 using namespace Corvane::DB;
-using Corvane::Test::CollectionFixture;
+using namespace Corvane::Test;
 
 namespace {
 
-const QString kDeck = QStringLiteral("deck.db");
-const QUuid kDeckA = QUuid::fromString(QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}"));
-const QUuid kUnknown = QUuid::fromString(QStringLiteral("{cccccccc-0000-4000-8000-000000000003}"));
-constexpr qint64 kSystemWideId = 0;
 const QColor kDefault(1, 2, 3, 4);
-
-void createDeck(CollectionFixture &fixture)
-{
-    fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"),
-                          QStringLiteral("Deck A"), 1);
-}
 
 void addLocale(CollectionFixture &fixture, qint64 collectionId, const QString &key,
                const QVariant &text)
 {
-    fixture.insert(kDeck, QStringLiteral("LOCALE"),
+    fixture.insert(kDeckFile, QStringLiteral("LOCALE"),
                    {{QStringLiteral("COLLECTION_ID"), collectionId},
                     {QStringLiteral("KEY"), key},
                     {QStringLiteral("STRING"), text}});
@@ -40,7 +27,7 @@ void addLocale(CollectionFixture &fixture, qint64 collectionId, const QString &k
 void addTheme(CollectionFixture &fixture, qint64 collectionId, const QString &key,
               const QVariant &data)
 {
-    fixture.insert(kDeck, QStringLiteral("THEME"),
+    fixture.insert(kDeckFile, QStringLiteral("THEME"),
                    {{QStringLiteral("COLLECTION_ID"), collectionId},
                     {QStringLiteral("ITEM_KEY"), key},
                     {QStringLiteral("ITEM_DATA"), data}});
@@ -59,8 +46,7 @@ QByteArray pngOf(const QImage &image)
 
 void ThemeResourcesTest::cleanup()
 {
-    collectionRegistry().clear();
-    setDatabaseFolder(QString());
+    resetEngineState();
 }
 
 void ThemeResourcesTest::localeStrings_data()
@@ -95,7 +81,7 @@ void ThemeResourcesTest::localeStrings()
     QFETCH(QString, expected);
 
     CollectionFixture fixture;
-    createDeck(fixture);
+    createDecks(fixture);
     addLocale(fixture, 1, storedKey, stored);
     // Texts of the system-wide collection are not the collection's texts.
     addLocale(fixture, kSystemWideId, askedKey, QStringLiteral("system-wide"));
@@ -127,7 +113,7 @@ void ThemeResourcesTest::themeColors()
     QFETCH(QColor, expected);
 
     CollectionFixture fixture;
-    createDeck(fixture);
+    createDecks(fixture);
     addTheme(fixture, kSystemWideId, QStringLiteral("color.widget.collectionselector.text"),
              stored);
     fixture.activate();
@@ -145,7 +131,7 @@ void ThemeResourcesTest::themeImages()
     QImage red(3, 2, QImage::Format_ARGB32);
     red.fill(Qt::red);
     CollectionFixture fixture;
-    createDeck(fixture);
+    createDecks(fixture);
     addTheme(fixture, 1, QStringLiteral("IMAGE.BANNER"), pngOf(red));
     addTheme(fixture, kSystemWideId, QStringLiteral("image.tick.normal"), pngOf(red));
     addTheme(fixture, 1, QStringLiteral("image.as.text"), QStringLiteral("not an image"));
@@ -163,7 +149,7 @@ void ThemeResourcesTest::themeImages()
     QCOMPARE(data, pngOf(red));
     QCOMPARE(themeData(kDeckA, QStringLiteral("image.as.text"), data), -1);
     QVERIFY(data.isEmpty());
-    QCOMPARE(themeData(kUnknown, QStringLiteral("image.banner"), data), -4);
+    QCOMPARE(themeData(kUnknownDeck, QStringLiteral("image.banner"), data), -4);
 
     // Text and undecodable bytes give the placeholder.
     QCOMPARE(themeImage(kDeckA, QStringLiteral("image.as.text"), QSize(8, 6)).size(), QSize(8, 6));
@@ -182,7 +168,7 @@ void ThemeResourcesTest::placeholder()
     QFETCH(QSize, size);
 
     CollectionFixture fixture;
-    createDeck(fixture);
+    createDecks(fixture);
     fixture.activate();
 
     const QImage image = themeImage(kDeckA, QStringLiteral("image.missing"), size);
@@ -214,14 +200,10 @@ void ThemeResourcesTest::placeholder()
 void ThemeResourcesTest::unopenableCollection()
 {
     CollectionFixture fixture;
-    const QString path = fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"),
-                          QStringLiteral("Deck A"), 1);
+    createDecks(fixture);
     addLocale(fixture, 1, QStringLiteral("motto"), QStringLiteral("Motto"));
     addTheme(fixture, 1, QStringLiteral("color"), QByteArray("1,1,1"));
-    fixture.activate();
-    ensureCollections();
-    QVERIFY(QFile::remove(path));
+    QVERIFY(discoverThenRemoveDeckFile(fixture));
 
     QCOMPARE(localeString(kDeckA, QStringLiteral("motto")), QStringLiteral("motto"));
     QCOMPARE(themeColor(kDeckA, QStringLiteral("color"), kDefault), kDefault);

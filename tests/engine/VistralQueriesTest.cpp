@@ -1,10 +1,8 @@
 #include "VistralQueriesTest.h"
 
 #include "CollectionFixture.h"
-#include "CollectionRegistry.h"
-#include "CollectionSettings.h"
 #include "ImageBytes.h"
-#include "ModuleValues.h"
+#include "TestDecks.h"
 #include "VistralQueries.h"
 
 #include <QSqlRecord>
@@ -14,24 +12,17 @@
 
 using namespace Corvane;
 using namespace Corvane::DB;
-using Corvane::Test::CollectionFixture;
-using Corvane::Test::pngBytes;
+using namespace Corvane::Test;
 
 namespace {
 
-const QString kDeck = QStringLiteral("deck.db");
 const QString kOther = QStringLiteral("other.db");
-const QUuid kDeckA = QUuid::fromString(QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}"));
-const QUuid kDeckB = QUuid::fromString(QStringLiteral("{bbbbbbbb-0000-4000-8000-000000000002}"));
-const QUuid kDeckC = QUuid::fromString(QStringLiteral("{cccccccc-0000-4000-8000-000000000003}"));
-const QUuid kUnknown = QUuid::fromString(QStringLiteral("{dddddddd-0000-4000-8000-000000000004}"));
+const QUuid kDeckC = QUuid::fromString(QStringLiteral("{eeeeeeee-0000-4000-8000-000000000005}"));
 
 // Deck A (id 1) and deck B (id 2) in one file, deck C (id 1) alone in another file.
 void addDecks(CollectionFixture &fixture)
 {
-    fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"), QStringLiteral("A"), 1);
-    fixture.addCollection(kDeck, 2, kDeckB.toString(), QStringLiteral("B"), QStringLiteral("B"), 2);
+    createDecks(fixture);
     fixture.createFile(kOther);
     fixture.addCollection(kOther, 1, kDeckC.toString(), QStringLiteral("C"), QStringLiteral("C"),
                           3);
@@ -49,7 +40,7 @@ qint64 addGroup(CollectionFixture &fixture, const QString &file, qint64 collecti
 void addEntry(CollectionFixture &fixture, qint64 groupId, const QString &name, int order,
               const QColor &color)
 {
-    fixture.insert(kDeck, QStringLiteral("VISTRAL_ENTRY"),
+    fixture.insert(kDeckFile, QStringLiteral("VISTRAL_ENTRY"),
                    {{QStringLiteral("COLLECTION_ID"), 1},
                     {QStringLiteral("VISTRAL_GROUP_ID"), groupId},
                     {QStringLiteral("NAME_1"), name},
@@ -62,7 +53,7 @@ void addEntry(CollectionFixture &fixture, qint64 groupId, const QString &name, i
 qint64 addTexture(CollectionFixture &fixture, qint64 collectionId, const QString &name,
                   const QByteArray &image)
 {
-    return fixture.insert(kDeck, QStringLiteral("TEXTURE"),
+    return fixture.insert(kDeckFile, QStringLiteral("TEXTURE"),
                           {{QStringLiteral("COLLECTION_ID"), collectionId},
                            {QStringLiteral("NAME"), name},
                            {QStringLiteral("IMAGE"), image},
@@ -73,9 +64,7 @@ qint64 addTexture(CollectionFixture &fixture, qint64 collectionId, const QString
 
 void VistralQueriesTest::cleanup()
 {
-    CollectionSettings::setCurrentCollection(QUuid());
-    collectionRegistry().clear();
-    setDatabaseFolder(QString());
+    resetEngineState();
 }
 
 void VistralQueriesTest::vistralGroups_data()
@@ -91,7 +80,7 @@ void VistralQueriesTest::vistralGroups_data()
     QTest::newRow("another collection of the file sees the shared group")
         << kDeckB << 0 << QStringList {"B trends: ", "shared: shared entry"};
     QTest::newRow("shared groups stay in their file") << kDeckC << 0 << QStringList {};
-    QTest::newRow("unknown collection") << kUnknown << -4 << QStringList {};
+    QTest::newRow("unknown collection") << kUnknownDeck << -4 << QStringList {};
 }
 
 void VistralQueriesTest::vistralGroups()
@@ -102,10 +91,10 @@ void VistralQueriesTest::vistralGroups()
 
     CollectionFixture fixture;
     addDecks(fixture);
-    const qint64 shared = addGroup(fixture, kDeck, 0, QStringLiteral("shared"));
-    const qint64 own = addGroup(fixture, kDeck, 1, QStringLiteral("A trends"));
-    addGroup(fixture, kDeck, 1, QStringLiteral("A empty"));
-    addGroup(fixture, kDeck, 2, QStringLiteral("B trends"));
+    const qint64 shared = addGroup(fixture, kDeckFile, 0, QStringLiteral("shared"));
+    const qint64 own = addGroup(fixture, kDeckFile, 1, QStringLiteral("A trends"));
+    addGroup(fixture, kDeckFile, 1, QStringLiteral("A empty"));
+    addGroup(fixture, kDeckFile, 2, QStringLiteral("B trends"));
     addEntry(fixture, own, QStringLiteral("third"), 3, QColor(3, 3, 3));
     addEntry(fixture, own, QStringLiteral("first"), 1, QColor(10, 20, 30));
     addEntry(fixture, own, QStringLiteral("second"), 2, QColor(2, 2, 2));
@@ -169,19 +158,19 @@ void VistralQueriesTest::products()
 
     CollectionFixture fixture;
     addDecks(fixture);
-    const qint64 pageId = fixture.addPage(kDeck, 1, 1, 1);
+    const qint64 pageId = fixture.addPage(kDeckFile, 1, 1, 1);
     const QHash<QString, qint64> chips {
-        {QStringLiteral("coded"), fixture.addRow(kDeck, 1, pageId, 1, Qt::red)},
-        {QStringLiteral("shared"), fixture.addRow(kDeck, 1, pageId, 2, Qt::green)},
-        {QStringLiteral("plain"), fixture.addRow(kDeck, 1, pageId, 3, Qt::blue)}};
-    const qint64 matt = fixture.insert(kDeck, QStringLiteral("PRODUCT"),
+        {QStringLiteral("coded"), fixture.addRow(kDeckFile, 1, pageId, 1, Qt::red)},
+        {QStringLiteral("shared"), fixture.addRow(kDeckFile, 1, pageId, 2, Qt::green)},
+        {QStringLiteral("plain"), fixture.addRow(kDeckFile, 1, pageId, 3, Qt::blue)}};
+    const qint64 matt = fixture.insert(kDeckFile, QStringLiteral("PRODUCT"),
                                        {{QStringLiteral("NAME"), QStringLiteral("Matt")},
                                         {QStringLiteral("PRODUCT_CODE"), "M-1"}});
     const qint64 gloss = fixture.insert(
-        kDeck, QStringLiteral("PRODUCT"),
+        kDeckFile, QStringLiteral("PRODUCT"),
         {{QStringLiteral("NAME"), QStringLiteral("Gloss")}, {QStringLiteral("PRODUCT_CODE"), ""}});
     const auto mapProduct = [&](qint64 collectionId, const QString &key, qint64 product) {
-        fixture.insert(kDeck, QStringLiteral("ROW_PRODUCT_MAP"),
+        fixture.insert(kDeckFile, QStringLiteral("ROW_PRODUCT_MAP"),
                        {{QStringLiteral("COLLECTION_ID"), collectionId},
                         {QStringLiteral("ROW_ID"), chips.value(key)},
                         {QStringLiteral("PRODUCT_ID"), product}});
@@ -190,19 +179,19 @@ void VistralQueriesTest::products()
     mapProduct(1, QStringLiteral("coded"), gloss);
     mapProduct(2, QStringLiteral("shared"), matt);
     for (const QString &name : {QStringLiteral("Interior"), QStringLiteral("")}) {
-        const qint64 group = fixture.insert(kDeck, QStringLiteral("PRODUCT_GROUP"),
+        const qint64 group = fixture.insert(kDeckFile, QStringLiteral("PRODUCT_GROUP"),
                                             {{QStringLiteral("NAME"), name}});
-        fixture.insert(kDeck, QStringLiteral("ROW_PRODUCT_GROUP_MAP"),
+        fixture.insert(kDeckFile, QStringLiteral("ROW_PRODUCT_GROUP_MAP"),
                        {{QStringLiteral("COLLECTION_ID"), 1},
                         {QStringLiteral("ROW_ID"), chips.value(QStringLiteral("coded"))},
                         {QStringLiteral("PRODUCT_GROUP_ID"), group}});
     }
     if (!separator.isNull())
-        fixture.addSetting(kDeck, 1,
+        fixture.addSetting(kDeckFile, 1,
                            QStringLiteral("product.group.productname.productcode.separator:string"),
                            separator);
     if (!withCodeColumn)
-        fixture.exec(kDeck, QStringLiteral("ALTER TABLE PRODUCT DROP COLUMN PRODUCT_CODE"));
+        fixture.exec(kDeckFile, QStringLiteral("ALTER TABLE PRODUCT DROP COLUMN PRODUCT_CODE"));
     fixture.activate();
 
     const auto asList = [](const std::vector<QString> &values) {
@@ -225,7 +214,7 @@ void VistralQueriesTest::products()
     QCOMPARE(asList(out), sorted(groups));
 
     out = {QStringLiteral("stale")};
-    QCOMPARE(loadProductNames(kUnknown, chips.value(chip), out), -4);
+    QCOMPARE(loadProductNames(kUnknownDeck, chips.value(chip), out), -4);
     QVERIFY(out.empty());
 }
 
@@ -238,7 +227,7 @@ void VistralQueriesTest::textures_data()
     QTest::newRow("shared and own textures") << kDeckA << 0 << QStringList {"canvas", "linen"};
     QTest::newRow("another collection of the file")
         << kDeckB << 0 << QStringList {"broken", "canvas"};
-    QTest::newRow("unknown collection") << kUnknown << -4 << QStringList {};
+    QTest::newRow("unknown collection") << kUnknownDeck << -4 << QStringList {};
 }
 
 void VistralQueriesTest::textures()
@@ -273,11 +262,11 @@ void VistralQueriesTest::textureMap()
 {
     CollectionFixture fixture;
     addDecks(fixture);
-    const qint64 pageId = fixture.addPage(kDeck, 1, 1, 1);
-    const qint64 otherPageId = fixture.addPage(kDeck, 1, 2, 1);
+    const qint64 pageId = fixture.addPage(kDeckFile, 1, 1, 1);
+    const qint64 otherPageId = fixture.addPage(kDeckFile, 1, 2, 1);
     const qint64 canvas = addTexture(fixture, 0, QStringLiteral("canvas"), pngBytes(QSize(2, 2)));
     const auto mapTexture = [&](qint64 textureId, qint64 page, double alpha) {
-        fixture.insert(kDeck, QStringLiteral("TEXTURE_MAP"),
+        fixture.insert(kDeckFile, QStringLiteral("TEXTURE_MAP"),
                        {{QStringLiteral("TEXTURE_ID"), textureId},
                         {QStringLiteral("PAGE_ID"), page},
                         {QStringLiteral("ALPHA"), alpha},
@@ -296,6 +285,6 @@ void VistralQueriesTest::textureMap()
     QCOMPARE(entries.front().alpha, 0.25);
     QCOMPARE(entries.front().name, QStringLiteral("on card"));
 
-    QCOMPARE(loadTextureMap(kUnknown, pageId, entries), -4);
+    QCOMPARE(loadTextureMap(kUnknownDeck, pageId, entries), -4);
     QVERIFY(entries.empty());
 }

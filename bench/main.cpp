@@ -30,6 +30,7 @@ constexpr int kReferenceCount = 200;
 // Fewer references in the slow dirty-register state keep the run short.
 constexpr int kDirtyReferenceCount = 20;
 constexpr quint32 kReferenceSeed = 4711u;
+constexpr int kQueryCalls = 10;
 
 QTextStream &out()
 {
@@ -140,6 +141,12 @@ int main(int argc, char **argv)
     bool identical = false;
     table.add(measureNearestColors(nearest, candidates, kReferenceCount, identical));
     identical = identical && identicalDirty;
+
+    table.add(Bench::timeCalls(QStringLiteral("loadLabEntries (%1 chips)").arg(kChipCount),
+                               kQueryCalls, [&collection] {
+                                   QVector<DB::LabEntry> entries;
+                                   DB::loadLabEntries(collection.uuid(), entries);
+                               }));
 
     out() << table.toText();
     out().flush();

@@ -72,11 +72,13 @@ int takeCount(CommandLine &commandLine)
     return count;
 }
 
-// The chip's name at the first place of the row name display order, else its NAME0.
+// The chip's name at the first place of the row name display order; its NAME0 when the
+// collection sets no order or the chip has no name there.
 QString displayName(const DB::ColorEntry &entry)
 {
     const QVector<qint64> &order = DB::rowNameDisplayOrder();
-    return entry.name(order.isEmpty() ? 0 : int(order.first()));
+    const QString name = order.isEmpty() ? QString() : entry.name(int(order.first()));
+    return name.isEmpty() ? entry.name(0) : name;
 }
 
 } // namespace

@@ -120,7 +120,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tessary_bench: %s\n", qPrintable(collection.error()));
         return 2;
     }
-    collection.activate();
 
     QVector<DB::LabEntry> candidates;
     const int status = DB::loadLabEntries(collection.uuid(), candidates);

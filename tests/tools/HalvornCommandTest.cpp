@@ -1,29 +1,19 @@
 #include "HalvornCommandTest.h"
 
 #include "CollectionFixture.h"
+#include "HalvornProcess.h"
 
-#include <QProcess>
 #include <QTest>
 
 using Corvane::Test::CollectionFixture;
 
 namespace {
 
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Result = Corvane::Test::HalvornResult;
 
 Result halvorn(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(HALVORN_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return Corvane::Test::runHalvorn(arguments);
 }
 
 const QString kUuidFirst = QStringLiteral("{bbbbbbbb-0000-4000-8000-000000000002}");

@@ -2,7 +2,7 @@
 
 #include "CollectionFixture.h"
 #include "ColorMath.h"
-#include "HalvornRunner.h"
+#include "HalvornProcess.h"
 
 #include <QTest>
 

@@ -1,7 +1,9 @@
+#include "BuilderTest.h"
 #include "HalvornCommandTest.h"
 #include "NearestCommandTest.h"
 #include "TestMain.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
-TESSARY_TEST_MAIN(QCoreApplication, HalvornCommandTest, NearestCommandTest)
+// A GUI application: the builder draws the demo theme with QPainter (offscreen).
+TESSARY_TEST_MAIN(QGuiApplication, HalvornCommandTest, BuilderTest, NearestCommandTest)

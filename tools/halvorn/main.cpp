@@ -30,6 +30,9 @@ const Command kCommands[] = {
     {"nearest", Application::Core, runNearest,
      "nearest (--rgb '#RRGGBB' | --lab L,a,b) [--collection UUID|SYSTEMID] [-n N] "
      "[--data-dir DIR]"},
+    {"build-collection", Application::Gui, runBuildCollection,
+     "build-collection (--demo DIR | --csv DECK.csv --json COLLECTION.json --out FILE.db | "
+     "--synthetic N --out FILE.db)"},
 };
 
 void printUsage(QTextStream &stream)

@@ -93,7 +93,8 @@ double lightnessWeight(double l1, double l2)
 constexpr double kBoundMargin = 1e-9;
 // Relative rounding allowance of the hue term, which is found by a cancelling subtraction.
 constexpr double kCancellationMargin = 1e-12;
-// The hue weight T peaks at about 1.5725 (near 234 degrees).
+// The hue weight T lies between about 0.362 and 1.5725 (its peak near 234 degrees), so SH
+// is positive and at most 1 + 0.015 C' kHueWeightMax.
 constexpr double kHueWeightMax = 1.6;
 // |RT| = sin(2 dTheta) RC with dTheta at most 30 degrees, so |RT| <= sin(60 deg) RC.
 constexpr double kRotationMax = 0.8661;

@@ -27,6 +27,9 @@ const Command kCommands[] = {
      "search PHRASE [--collection UUID|SYSTEMID] [--data-dir DIR]"},
     {"complete", Application::Core, runComplete,
      "complete PREFIX [--collection UUID|SYSTEMID] [--data-dir DIR]"},
+    {"nearest", Application::Core, runNearest,
+     "nearest (--rgb '#RRGGBB' | --lab L,a,b) [--collection UUID|SYSTEMID] [-n N] "
+     "[--data-dir DIR]"},
     {"build-collection", Application::Gui, runBuildCollection,
      "build-collection (--demo DIR | --csv DECK.csv --json COLLECTION.json --out FILE.db | "
      "--synthetic N --out FILE.db)"},

@@ -6,5 +6,7 @@ class CommandLine;
 
 // Each subcommand returns the process exit status; bad input throws UsageError.
 int runCollections(CommandLine &commandLine);
+int runSearch(CommandLine &commandLine);
+int runComplete(CommandLine &commandLine);
 
 } // namespace Corvane::Cli

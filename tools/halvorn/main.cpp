@@ -23,6 +23,10 @@ struct Command
 
 const Command kCommands[] = {
     {"collections", Application::Core, runCollections, "collections [--data-dir DIR]"},
+    {"search", Application::Core, runSearch,
+     "search PHRASE [--collection UUID|SYSTEMID] [--data-dir DIR]"},
+    {"complete", Application::Core, runComplete,
+     "complete PREFIX [--collection UUID|SYSTEMID] [--data-dir DIR]"},
 };
 
 void printUsage(QTextStream &stream)

@@ -1,0 +1,10 @@
+#include "HelpButton.h"
+
+namespace Corvane {
+
+HelpButton::HelpButton(QWidget *parent) : TaskButton(parent, Shape::Ellipse)
+{
+    setText(QStringLiteral("?"));
+}
+
+} // namespace Corvane

@@ -4,7 +4,10 @@
 #include "BenchTable.h"
 #include "CardQueries.h"
 #include "CollectionRegistry.h"
+#include "CollectionSettings.h"
 #include "ColorMath.h"
+#include "ColorPage.h"
+#include "SearchQueries.h"
 #include "StatusCodes.h"
 #include "SyntheticCollection.h"
 
@@ -31,6 +34,9 @@ constexpr int kReferenceCount = 200;
 constexpr int kDirtyReferenceCount = 20;
 constexpr quint32 kReferenceSeed = 4711u;
 constexpr int kQueryCalls = 10;
+constexpr int kPageCalls = 1000;
+constexpr int kSearchCalls = 200;
+constexpr int kAllMoods = 7;
 
 QTextStream &out()
 {
@@ -107,6 +113,49 @@ Measurement measureNearestColors(const QString &name, const QVector<DB::LabEntry
     return measurement;
 }
 
+// The card and search queries a user's click runs, on cards spread over the collection.
+void addQueryMeasurements(Bench::BenchTable &table, const QUuid &collection, int chipCount)
+{
+    DB::loadDisplayOrders(collection);
+    const int cardCount = chipCount / 7;
+    int call = 0;
+    // Steps through the cards with a stride, so that no two calls read the same card.
+    const auto nextCard = [&call, cardCount] { return 1 + (call++ * 7919) % cardCount; };
+
+    table.add(Bench::timeCalls(QStringLiteral("loadPageByIndex"), kPageCalls, [&] {
+        DB::ColorPage page;
+        DB::loadPageByIndex(collection, nextCard(), page);
+    }));
+    table.add(
+        Bench::timeCalls(QStringLiteral("loadNeighbourPage (forward, all moods)"), kPageCalls, [&] {
+            DB::ColorPage page;
+            DB::loadNeighbourPage(collection, nextCard(), false, kAllMoods, false, page);
+        }));
+    table.add(
+        Bench::timeCalls(QStringLiteral("loadNeighbourPage (backward, exterior)"), kPageCalls, [&] {
+            DB::ColorPage page;
+            DB::loadNeighbourPage(collection, nextCard(), true, kAllMoods, true, page);
+        }));
+
+    QStringList phrases;
+    for (int i = 0; i < kSearchCalls; ++i) {
+        DB::ColorEntry chip;
+        DB::loadRowAt(collection, nextCard(), 1 + i % 7, chip);
+        phrases.append(chip.code());
+    }
+    int phrase = 0;
+    table.add(Bench::timeCalls(QStringLiteral("searchPhrase (a chip's code)"), kSearchCalls, [&] {
+        int pageIndex = 0, rowIndex = 0, segment = 0, mood = 0;
+        bool exterior = false;
+        DB::searchPhrase(collection, phrases.at(phrase++ % phrases.size()), pageIndex, rowIndex,
+                         segment, mood, exterior);
+    }));
+    table.add(Bench::timeCalls(QStringLiteral("loadCompletionWords"), kQueryCalls, [&] {
+        QStringList words;
+        DB::loadCompletionWords(collection, words);
+    }));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -146,6 +195,8 @@ int main(int argc, char **argv)
                                    QVector<DB::LabEntry> entries;
                                    DB::loadLabEntries(collection.uuid(), entries);
                                }));
+
+    addQueryMeasurements(table, collection.uuid(), candidates.size());
 
     out() << table.toText();
     out().flush();

@@ -1,7 +1,9 @@
+#include "CardQueriesTest.h"
 #include "DiscoveryTest.h"
 #include "RecordsTest.h"
+#include "SearchQueriesTest.h"
 #include "TestMain.h"
 
 #include <QGuiApplication>
 
-TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest)
+TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest)

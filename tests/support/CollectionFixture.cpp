@@ -91,6 +91,42 @@ void CollectionFixture::addSetting(const QString &fileName, qint64 collectionId,
             {QStringLiteral("VALUE_INDEX"), valueIndex}});
 }
 
+qint64 CollectionFixture::addPage(const QString &fileName, qint64 collectionId, int pageIndex,
+                                  int segment, const QVariantMap &columns)
+{
+    QVariantMap page {{QStringLiteral("COLLECTION_ID"), collectionId},
+                      {QStringLiteral("PAGE_INDEX"), pageIndex},
+                      {QStringLiteral("SEGMENT"), segment},
+                      {QStringLiteral("NAME"), QStringLiteral("Card %1").arg(pageIndex)}};
+    page.insert(columns);
+    const qint64 pageId = insert(fileName, QStringLiteral("PAGE"), page);
+    mapPage(fileName, collectionId, pageId);
+    return pageId;
+}
+
+void CollectionFixture::mapPage(const QString &fileName, qint64 collectionId, qint64 pageId)
+{
+    insert(fileName, QStringLiteral("COLLECTION_PAGE_MAP"),
+           {{QStringLiteral("COLLECTION_ID"), collectionId}, {QStringLiteral("PAGE_ID"), pageId}});
+}
+
+qint64 CollectionFixture::addRow(const QString &fileName, qint64 collectionId, qint64 pageId,
+                                 int rowIndex, const QColor &color, const QVariantMap &columns)
+{
+    QVariantMap row {{QStringLiteral("COLLECTION_ID"), collectionId},
+                     {QStringLiteral("PAGE_ID"), pageId},
+                     {QStringLiteral("ROW_INDEX"), rowIndex},
+                     {QStringLiteral("SEGMENT"), 1},
+                     {QStringLiteral("RED"), color.red()},
+                     {QStringLiteral("GREEN"), color.green()},
+                     {QStringLiteral("BLUE"), color.blue()},
+                     {QStringLiteral("L"), 50.0},
+                     {QStringLiteral("A"), 0.0},
+                     {QStringLiteral("B"), 0.0}};
+    row.insert(columns);
+    return insert(fileName, QStringLiteral("ROW"), row);
+}
+
 qint64 CollectionFixture::exec(const QString &fileName, const QString &statement,
                                const QVariantList &values)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
@@ -36,6 +37,18 @@ public:
     // Adds one value of a setting; several values of one setting take increasing indexes.
     void addSetting(const QString &fileName, qint64 collectionId, const QString &name,
                     const QVariant &value, int valueIndex = 0);
+
+    // Adds a card of `collectionId` and maps it to that collection; `columns` add or replace
+    // PAGE columns (the name defaults to "Card <pageIndex>"). Returns the page id.
+    qint64 addPage(const QString &fileName, qint64 collectionId, int pageIndex, int segment,
+                   const QVariantMap &columns = QVariantMap());
+
+    // Maps an existing card to a further collection.
+    void mapPage(const QString &fileName, qint64 collectionId, qint64 pageId);
+
+    // Adds a chip to a card; `columns` add or replace "ROW" columns. Returns the row id.
+    qint64 addRow(const QString &fileName, qint64 collectionId, qint64 pageId, int rowIndex,
+                  const QColor &color, const QVariantMap &columns = QVariantMap());
 
     // Runs one statement with positional values on the file; fails the test on error.
     // Returns the last inserted rowid.

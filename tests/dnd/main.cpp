@@ -1,0 +1,7 @@
+#include "DragPayloadTest.h"
+#include "JsonCodecTest.h"
+#include "TestMain.h"
+
+#include <QCoreApplication>
+
+TESSARY_TEST_MAIN(QCoreApplication, JsonCodecTest, DragPayloadTest)

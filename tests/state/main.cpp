@@ -1,0 +1,6 @@
+#include "StateStoreTest.h"
+#include "TestMain.h"
+
+#include <QCoreApplication>
+
+TESSARY_TEST_MAIN(QCoreApplication, StateStoreTest)

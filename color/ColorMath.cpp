@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace Corvane {
 
@@ -47,6 +49,146 @@ double pow7(double x)
     return x2 * x2 * x2 * x;
 }
 
+double chroma(const DB::LabEntry &lab)
+{
+    return std::sqrt(lab.a * lab.a + lab.b * lab.b);
+}
+
+// sqrt(C^7 / (C^7 + 25^7)): how far a chroma is from grey, 0 to 1; drives G and RC.
+double chromaBlend(double chroma)
+{
+    const double chroma7 = pow7(chroma);
+    return std::sqrt(chroma7 / (chroma7 + kPow25To7));
+}
+
+// The a' values and chromas C' of a pair, after the a axis is stretched by 1 + G.
+struct PrimedPair
+{
+    double a1;
+    double a2;
+    double c1Prime;
+    double c2Prime;
+};
+
+PrimedPair primedPair(const DB::LabEntry &first, double firstChroma, const DB::LabEntry &second)
+{
+    const double g = 0.5 * (1.0 - chromaBlend((firstChroma + chroma(second)) / 2.0));
+    const double a1 = first.a * (1.0 + g);
+    const double a2 = second.a * (1.0 + g);
+    return {a1, a2, std::sqrt(a1 * a1 + first.b * first.b),
+            std::sqrt(a2 * a2 + second.b * second.b)};
+}
+
+// SL of the pair.
+double lightnessWeight(double l1, double l2)
+{
+    const double offset = (l1 + l2) / 2.0 - 50.0;
+    const double offset2 = offset * offset;
+    return 1.0 + 0.015 * offset2 / std::sqrt(20.0 + offset2);
+}
+
+// The pruned search below skips a candidate only when a lower bound of its difference
+// exceeds the current threshold by this much, which is far more than rounding can move
+// either value; so it keeps exactly the candidates the plain pass keeps.
+constexpr double kBoundMargin = 1e-9;
+// Relative rounding allowance of the hue term, which is found by a cancelling subtraction.
+constexpr double kCancellationMargin = 1e-12;
+// The hue weight T peaks at about 1.5725 (near 234 degrees).
+constexpr double kHueWeightMax = 1.6;
+// |RT| = sin(2 dTheta) RC with dTheta at most 30 degrees, so |RT| <= sin(60 deg) RC.
+constexpr double kRotationMax = 0.8661;
+// Larger result counts gain little from pruning; they take the plain pass.
+constexpr int kPrunedMaxCount = 64;
+
+// Whether |dL'| / SL alone exceeds `limit`, using SL <= 1 + 0.015 |mean L - 50| to avoid a
+// square root: the cheap first test that rejects most candidates.
+bool lightnessExceeds(const DB::LabEntry &reference, const DB::LabEntry &candidate, double limit)
+{
+    const double deltaL = std::fabs(candidate.l - reference.l);
+    const double offset = std::fabs((reference.l + candidate.l) / 2.0 - 50.0);
+    return deltaL > limit * (1.0 + 0.015 * offset);
+}
+
+// A lower bound of the squared CIEDE2000 difference without any trigonometry: the lightness
+// and chroma terms exactly, the hue term through dH'^2 = |(a1',b1) - (a2',b2)|^2 - dC'^2 and
+// the largest SH, and the rotation term at its most negative. It is a sum of non-negative
+// parts, so rounding cannot raise it noticeably above the true value.
+double lowerBoundSquared(const DB::LabEntry &reference, double referenceChroma,
+                         const DB::LabEntry &candidate)
+{
+    const PrimedPair primed = primedPair(reference, referenceChroma, candidate);
+    const double deltaC = primed.c2Prime - primed.c1Prime;
+    const double deltaA = primed.a2 - primed.a1;
+    const double deltaB = candidate.b - reference.b;
+    const double chromaSum = primed.c1Prime + primed.c2Prime;
+    const double deltaH2 = std::max(0.0,
+                                    deltaA * deltaA + deltaB * deltaB - deltaC * deltaC
+                                        - kCancellationMargin * (chromaSum * chromaSum + 1.0));
+
+    const double cMeanPrime = chromaSum / 2.0;
+    const double rotation = kRotationMax * 2.0 * chromaBlend(cMeanPrime);
+    const double termL = (candidate.l - reference.l) / lightnessWeight(reference.l, candidate.l);
+    const double termC = std::fabs(deltaC) / (1.0 + 0.045 * cMeanPrime);
+    const double termH = std::sqrt(deltaH2) / (1.0 + 0.015 * cMeanPrime * kHueWeightMax);
+
+    // x^2 + y^2 - r x y = x^2 (1 - r^2/4) + (y - r x / 2)^2 for the least y the hue term allows.
+    const double vertex = rotation * termC / 2.0;
+    const double hueExcess = termH > vertex ? termH - vertex : 0.0;
+    return termL * termL + termC * termC * (1.0 - rotation * rotation / 4.0)
+        + hueExcess * hueExcess;
+}
+
+// Inserts (d, rowId) as the plain pass does: after every match with the same difference,
+// and only into the first `maxCount` places.
+void insertMatch(QVector<NearestMatch> &results, double d, qint64 rowId, int maxCount)
+{
+    const auto position = std::upper_bound(
+        results.begin(), results.end(), d,
+        [](double value, const NearestMatch &match) { return value < match.deltaE; });
+    if (position - results.begin() >= maxCount)
+        return;
+    results.insert(position, NearestMatch {d, rowId});
+    if (results.size() > maxCount)
+        results.removeLast();
+}
+
+// An upper bound of the final maxCount-th difference: the largest CIEDE2000 difference among
+// the maxCount candidates nearest in plain Lab distance. Infinite when there are fewer
+// candidates than places.
+double seedThreshold(const DB::LabEntry &reference, const QVector<DB::LabEntry> &candidates,
+                     int maxCount)
+{
+    if (candidates.size() < maxCount)
+        return std::numeric_limits<double>::infinity();
+    // Indexes of the nearest candidates by squared Lab distance, largest distance first.
+    QVector<std::pair<double, int>> nearest;
+    nearest.reserve(maxCount + 1);
+    const auto farther = [](const std::pair<double, int> &x, const std::pair<double, int> &y) {
+        return x.first < y.first;
+    };
+    for (int i = 0; i < candidates.size(); ++i) {
+        const DB::LabEntry &candidate = candidates.at(i);
+        const double dl = candidate.l - reference.l;
+        const double da = candidate.a - reference.a;
+        const double db = candidate.b - reference.b;
+        const double distance = dl * dl + da * da + db * db;
+        if (nearest.size() == maxCount && !(distance < nearest.front().first))
+            continue;
+        nearest.append({distance, i});
+        std::push_heap(nearest.begin(), nearest.end(), farther);
+        if (nearest.size() > maxCount) {
+            std::pop_heap(nearest.begin(), nearest.end(), farther);
+            nearest.removeLast();
+        }
+    }
+    if (nearest.size() < maxCount)
+        return std::numeric_limits<double>::infinity();
+    double threshold = 0.0;
+    for (const auto &entry : std::as_const(nearest))
+        threshold = std::max(threshold, deltaE2000(reference, candidates.at(entry.second)));
+    return threshold;
+}
+
 } // namespace
 
 DB::LabEntry labFromColor(const QColor &color)
@@ -72,17 +214,11 @@ DB::LabEntry labFromColor(const QColor &color)
 
 double deltaE2000(const DB::LabEntry &first, const DB::LabEntry &second)
 {
-    const double c1 = std::sqrt(first.a * first.a + first.b * first.b);
-    const double c2 = std::sqrt(second.a * second.a + second.b * second.b);
-    const double cMean7 = pow7((c1 + c2) / 2.0);
-    const double g = 0.5 * (1.0 - std::sqrt(cMean7 / (cMean7 + kPow25To7)));
-
-    const double a1 = first.a * (1.0 + g);
-    const double a2 = second.a * (1.0 + g);
-    const double c1Prime = std::sqrt(a1 * a1 + first.b * first.b);
-    const double c2Prime = std::sqrt(a2 * a2 + second.b * second.b);
-    const double h1 = hueAngle(first.b, a1);
-    const double h2 = hueAngle(second.b, a2);
+    const PrimedPair primed = primedPair(first, chroma(first), second);
+    const double c1Prime = primed.c1Prime;
+    const double c2Prime = primed.c2Prime;
+    const double h1 = hueAngle(first.b, primed.a1);
+    const double h2 = hueAngle(second.b, primed.a2);
 
     const double hMean = std::fabs(h1 - h2) > kPi ? (h1 + h2 + kTwoPi) / 2.0 : (h1 + h2) / 2.0;
     const double t = 1.0 - 0.17 * std::cos(hMean - kDeg30) + 0.24 * std::cos(2.0 * hMean)
@@ -98,15 +234,14 @@ double deltaE2000(const DB::LabEntry &first, const DB::LabEntry &second)
     const double deltaCPrime = c2Prime - c1Prime;
     const double deltaHPrime = 2.0 * std::sqrt(c1Prime * c2Prime) * std::sin(deltaH / 2.0);
 
-    const double lMeanOffset2 = std::pow((first.l + second.l) / 2.0 - 50.0, 2.0);
-    const double sl = 1.0 + 0.015 * lMeanOffset2 / std::sqrt(20.0 + lMeanOffset2);
+    const double sl = lightnessWeight(first.l, second.l);
     const double cMeanPrime = (c1Prime + c2Prime) / 2.0;
     const double sc = 1.0 + 0.045 * cMeanPrime;
     const double sh = 1.0 + 0.015 * cMeanPrime * t;
 
-    const double deltaTheta = kDeg30 * std::exp(-std::pow((hMean - kDeg275) / kDeg25, 2.0));
-    const double cMeanPrime7 = pow7(cMeanPrime);
-    const double rc = 2.0 * std::sqrt(cMeanPrime7 / (cMeanPrime7 + kPow25To7));
+    const double hueOffset = (hMean - kDeg275) / kDeg25;
+    const double deltaTheta = kDeg30 * std::exp(-hueOffset * hueOffset);
+    const double rc = 2.0 * chromaBlend(cMeanPrime);
     const double rt = -std::sin(2.0 * deltaTheta) * rc;
 
     const double termL = deltaLPrime / sl;
@@ -116,22 +251,43 @@ double deltaE2000(const DB::LabEntry &first, const DB::LabEntry &second)
     return std::sqrt(std::max(0.0, sum));
 }
 
-void findNearestColors(const DB::LabEntry &reference, const QVector<DB::LabEntry> &candidates,
-                       QVector<NearestMatch> &results, int maxCount)
+void findNearestColorsPlain(const DB::LabEntry &reference, const QVector<DB::LabEntry> &candidates,
+                            QVector<NearestMatch> &results, int maxCount)
 {
     results.clear();
     if (maxCount <= 0)
         return;
+    for (const DB::LabEntry &candidate : candidates)
+        insertMatch(results, deltaE2000(reference, candidate), candidate.rowId, maxCount);
+}
+
+void findNearestColors(const DB::LabEntry &reference, const QVector<DB::LabEntry> &candidates,
+                       QVector<NearestMatch> &results, int maxCount)
+{
+    if (maxCount > kPrunedMaxCount) {
+        findNearestColorsPlain(reference, candidates, results, maxCount);
+        return;
+    }
+    results.clear();
+    if (maxCount <= 0)
+        return;
+    results.reserve(maxCount + 1);
+    // A candidate is skipped when its difference provably exceeds either the seed threshold
+    // (maxCount candidates lie at or below it) or, once the results are full, the worst kept
+    // match: it could not be among the results of the plain pass.
+    const double seed = seedThreshold(reference, candidates, maxCount);
+    const double referenceChroma = chroma(reference);
+    double limit = seed + kBoundMargin * (1.0 + seed);
     for (const DB::LabEntry &candidate : candidates) {
-        const double d = deltaE2000(reference, candidate);
-        const auto position = std::upper_bound(
-            results.begin(), results.end(), d,
-            [](double value, const NearestMatch &match) { return value < match.deltaE; });
-        if (position - results.begin() >= maxCount)
+        if (lightnessExceeds(reference, candidate, limit))
             continue;
-        results.insert(position, NearestMatch {d, candidate.rowId});
-        if (results.size() > maxCount)
-            results.removeLast();
+        if (lowerBoundSquared(reference, referenceChroma, candidate) > limit * limit)
+            continue;
+        insertMatch(results, deltaE2000(reference, candidate), candidate.rowId, maxCount);
+        if (results.size() == maxCount) {
+            const double worst = std::min(seed, results.last().deltaE);
+            limit = worst + kBoundMargin * (1.0 + worst);
+        }
     }
 }
 

@@ -21,8 +21,15 @@ DB::LabEntry labFromColor(const QColor &color);
 double deltaE2000(const DB::LabEntry &first, const DB::LabEntry &second);
 
 // The `maxCount` candidates nearest to `reference`, ascending by difference; among equal
-// differences the candidate met first comes first.
+// differences the candidate met first comes first. Empty for `maxCount` <= 0. Candidates
+// that provably cannot be among the results are skipped without computing their difference;
+// the result is always that of findNearestColorsPlain.
 void findNearestColors(const DB::LabEntry &reference, const QVector<DB::LabEntry> &candidates,
                        QVector<NearestMatch> &results, int maxCount);
+
+// The same search as one plain pass computing every candidate's difference; the reference
+// the pruned search is measured and checked against.
+void findNearestColorsPlain(const DB::LabEntry &reference, const QVector<DB::LabEntry> &candidates,
+                            QVector<NearestMatch> &results, int maxCount);
 
 } // namespace Corvane

@@ -1,4 +1,5 @@
 #include "CardQueriesTest.h"
+#include "CollectionSettingsTest.h"
 #include "DiscoveryTest.h"
 #include "RecordsTest.h"
 #include "SearchQueriesTest.h"
@@ -6,4 +7,5 @@
 
 #include <QGuiApplication>
 
-TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest)
+TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest,
+                  CollectionSettingsTest)

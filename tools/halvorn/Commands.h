@@ -8,5 +8,6 @@ class CommandLine;
 int runCollections(CommandLine &commandLine);
 int runSearch(CommandLine &commandLine);
 int runComplete(CommandLine &commandLine);
+int runPick(CommandLine &commandLine);
 
 } // namespace Corvane::Cli

@@ -9,5 +9,6 @@ int runCollections(CommandLine &commandLine);
 int runSearch(CommandLine &commandLine);
 int runComplete(CommandLine &commandLine);
 int runPick(CommandLine &commandLine);
+int runBuildCollection(CommandLine &commandLine);
 
 } // namespace Corvane::Cli

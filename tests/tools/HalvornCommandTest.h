@@ -10,4 +10,5 @@ private Q_SLOTS:
     void collectionsListsInOrder();
     void badInput_data();
     void badInput();
+    void pickScreenshot();
 };

@@ -189,8 +189,19 @@ void MainWidget::applyCollection(const QUuid &collection)
     storeInitialSchemeKind(collection);
     if (m_copyrightLabel && m_mottoLabel)
         applyLinkLabels(collection);
-    DB::loadLabEntries(collection, m_labEntries);
+    // Reading every chip takes long on a large collection; it waits for the first search.
+    m_labEntries.clear();
+    m_labEntriesLoaded = false;
     applyCapturePaths(collection);
+}
+
+const QVector<DB::LabEntry> &MainWidget::labEntries() const
+{
+    if (!m_labEntriesLoaded) {
+        DB::loadLabEntries(currentCollection(), m_labEntries);
+        m_labEntriesLoaded = true;
+    }
+    return m_labEntries;
 }
 
 // Without a stored tab page, the first page of the collection's order that it offers.
@@ -780,7 +791,7 @@ bool MainWidget::nearestChip(const QUuid &collection, const QColor &color,
                              DB::ColorEntry &target) const
 {
     QVector<NearestMatch> matches;
-    findNearestColors(labFromColor(color), m_labEntries, matches, kNearestCandidates);
+    findNearestColors(labFromColor(color), labEntries(), matches, kNearestCandidates);
     if (matches.isEmpty())
         return false;
     if (matches.first().deltaE < kExactMatchDelta || matches.size() == 1)

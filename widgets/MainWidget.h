@@ -70,7 +70,9 @@ public:
 
     CardRollerWidget *cardRoller() const { return m_cardRoller; }
     ColorWheelWidget *colorWheel() const { return m_colorWheel; }
-    const QVector<DB::LabEntry> &labEntries() const { return m_labEntries; }
+    // Every chip of the collection on show with its CIELAB values, for nearest-colour
+    // searches; read from the database once per collection, on first use.
+    const QVector<DB::LabEntry> &labEntries() const;
     QRect bannerRect() const { return m_bannerRect; }
     QLabel *copyrightLabel() const { return m_copyrightLabel; }
     QLabel *mottoLabel() const { return m_mottoLabel; }
@@ -154,7 +156,8 @@ private:
     QRect m_bannerRect;
     QString m_headerLink;
     QHash<QString, QTemporaryFile *> m_helpFiles;
-    QVector<DB::LabEntry> m_labEntries;
+    mutable QVector<DB::LabEntry> m_labEntries;
+    mutable bool m_labEntriesLoaded = false;
     ColorWheelWidget *m_colorWheel = nullptr;
     CardRollerWidget *m_cardRoller = nullptr;
     QPropertyAnimation *m_zoomAnimation = nullptr;

@@ -1,0 +1,162 @@
+// Timings of the picker's main widget on the demo data and on a synthetic collection of
+// 50,000 chips, offscreen, printed as a table. Build in Release.
+
+#include "BenchTable.h"
+#include "CardRollerWidget.h"
+#include "CollectionRegistry.h"
+#include "CollectionSettings.h"
+#include "DemoCollections.h"
+#include "MainWidget.h"
+#include "ModuleValues.h"
+#include "StateStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+using namespace Corvane;
+using Bench::Measurement;
+
+constexpr int kSyntheticChips = 50000;
+constexpr int kRepeats = 40;
+constexpr int kConstructionRepeats = 10;
+constexpr double kFrameBudget = 16.0;
+constexpr double kFirstPaintBudget = 150.0;
+// Sorts after the demo files, so the demo's system-wide theme is the one registered.
+const QString kSyntheticFile = QStringLiteral("Zz-Synthetic.db");
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+// Runs `action` `repeats` times; the mean goes into the table, the worst call into the note.
+Measurement measure(const QString &name, int repeats, double budget,
+                    const std::function<void(int)> &action)
+{
+    QElapsedTimer timer;
+    qint64 total = 0;
+    qint64 worst = 0;
+    for (int i = 0; i < repeats; ++i) {
+        timer.start();
+        action(i);
+        const qint64 elapsed = timer.nsecsElapsed();
+        total += elapsed;
+        worst = std::max(worst, elapsed);
+    }
+    Measurement measurement;
+    measurement.name = name;
+    measurement.calls = repeats;
+    measurement.milliseconds = total / 1e6 / repeats;
+    const double worstMilliseconds = worst / 1e6;
+    measurement.note
+        = QStringLiteral("worst %1 ms, budget %2 ms: %3")
+              .arg(worstMilliseconds, 0, 'f', 2)
+              .arg(budget, 0, 'f', 0)
+              .arg(worstMilliseconds <= budget ? QStringLiteral("ok") : QStringLiteral("OVER"));
+    return measurement;
+}
+
+void openCollection(const QUuid &collection)
+{
+    StateStore().setUuidOfLastUsedCollection(collection);
+    DB::loadDisplayOrders(collection);
+    CollectionSettings::setCurrentCollection(collection);
+}
+
+// The measurements of one collection; `other` is the collection switched to and back.
+void measureCollection(Bench::BenchTable &table, const QString &label, const QUuid &collection,
+                       const QUuid &other)
+{
+    openCollection(collection);
+    table.add(measure(label + QStringLiteral(": construction to first paint"), kConstructionRepeats,
+                      kFirstPaintBudget, [](int) {
+                          MainWidget main(&currentMainWidget);
+                          main.grab();
+                      }));
+
+    auto main = std::make_unique<MainWidget>(&currentMainWidget);
+    main->grab();
+    CardRollerWidget *roller = main->cardRoller();
+    table.add(measure(label + QStringLiteral(": rollCards with the roller's repaint"), kRepeats,
+                      kFrameBudget, [&](int i) {
+                          main->rollCards(i % 2 ? DirectionBackward : DirectionForward);
+                          roller->repaint();
+                      }));
+    table.add(measure(label + QStringLiteral(": rowChangedInteractively with repaint"), kRepeats,
+                      kFrameBudget, [&](int i) {
+                          main->rowChangedInteractively(1 + i % 3);
+                          roller->repaint();
+                      }));
+    table.add(measure(label + QStringLiteral(": collection switch with repaint"), kRepeats,
+                      kFrameBudget, [&](int i) {
+                          main->collectionChangedInteractively(i % 2 ? collection : other);
+                          main->repaint();
+                      }));
+    // The first nearest-colour search reads every chip's Lab values; later ones only search.
+    main = std::make_unique<MainWidget>(&currentMainWidget);
+    table.add(measure(label + QStringLiteral(": selectNearestColor, first and later"), 3,
+                      kFrameBudget,
+                      [&](int i) { main->selectNearestColor(QColor(90, 140, 30 + i)); }));
+    openCollection(collection);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    QTemporaryDir data;
+    QString error;
+    out() << "Building the demo data and a synthetic collection of " << kSyntheticChips
+          << " chips...\n";
+    out().flush();
+    if (!Builder::buildDemoFolder(data.path(), &error)
+        || !Builder::buildSyntheticCollection(
+            QDir(data.path()).filePath(QStringLiteral("Contents/Resources/") + kSyntheticFile),
+            kSyntheticChips, &error)) {
+        std::fprintf(stderr, "tessary_picker_bench: %s\n", qPrintable(error));
+        return 2;
+    }
+    setDatabaseFolder(data.path());
+    DB::ensureCollections();
+
+    QUuid demo;
+    QUuid demoOther;
+    QUuid synthetic;
+    for (const QUuid &collection : DB::orderedCollectionUuids()) {
+        const QString file = DB::collectionRegistry().value(collection).fileName;
+        if (file.endsWith(kSyntheticFile))
+            synthetic = collection;
+        else if (demo.isNull())
+            demo = collection;
+        else if (demoOther.isNull())
+            demoOther = collection;
+    }
+    if (demo.isNull() || demoOther.isNull() || synthetic.isNull()) {
+        std::fprintf(stderr, "tessary_picker_bench: the collections were not all found\n");
+        return 2;
+    }
+
+    Bench::BenchTable table;
+    measureCollection(table, QStringLiteral("demo"), demo, demoOther);
+    measureCollection(table, QStringLiteral("50,000 chips"), synthetic, demo);
+    out() << table.toText();
+    out().flush();
+    return 0;
+}

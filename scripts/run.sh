@@ -6,11 +6,14 @@ bash scripts/install-deps.sh
 bash scripts/build.sh
 
 build_dir="${BUILD_DIR:-build}"
+halvorn="$build_dir/tools/halvorn/halvorn"
 demo="$PWD/$build_dir/demo"
 # The demo data folder: "<common app data>/Veltra Marnik/Tessary/SQLite".
 export TESSARY_COMMON_APPDATA="$demo"
 data_dir="$demo/Veltra Marnik/Tessary/SQLite"
-mkdir -p "$data_dir/Contents/Resources"
+
+echo "Building the demo collections in $data_dir"
+"$halvorn" build-collection --demo "$data_dir" >/dev/null
 
 echo "Collections in $data_dir:"
-"$build_dir/tools/halvorn/halvorn" collections
+"$halvorn" collections

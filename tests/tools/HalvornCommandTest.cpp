@@ -1,34 +1,23 @@
 #include "HalvornCommandTest.h"
 
 #include "CollectionFixture.h"
+#include "HalvornProcess.h"
 #include "StateStore.h"
 
 #include <QImage>
 #include <QTemporaryDir>
-#include <QUuid>
-
-#include <QProcess>
 #include <QTest>
+#include <QUuid>
 
 using Corvane::Test::CollectionFixture;
 
 namespace {
 
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Result = Corvane::Test::HalvornResult;
 
 Result halvorn(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(HALVORN_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return Corvane::Test::runHalvorn(arguments);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
+#include "BuilderTest.h"
 #include "HalvornCommandTest.h"
 #include "TestMain.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
-TESSARY_TEST_MAIN(QCoreApplication, HalvornCommandTest)
+// A GUI application: the builder draws the demo theme with QPainter (offscreen).
+TESSARY_TEST_MAIN(QGuiApplication, HalvornCommandTest, BuilderTest)

@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace Corvane::Builder {
@@ -47,13 +48,19 @@ QString placeholders(int count)
     return marks.join(QLatin1Char(','));
 }
 
+// A text for a NOT NULL column: a null QString would be bound as NULL.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 // Binds the ten names and the ten auxiliary texts; missing entries are empty.
 void bindNames(QSqlQuery &query, const QStringList &names, const QStringList &extras)
 {
     for (int i = 0; i < kNameColumns; ++i)
-        query.addBindValue(names.value(i, QStringLiteral("")));
+        query.addBindValue(notNull(names.value(i)));
     for (int i = 0; i < kNameColumns; ++i)
-        query.addBindValue(extras.value(i, QStringLiteral("")));
+        query.addBindValue(notNull(extras.value(i)));
 }
 
 bool inRange(int value, int low, int high)
@@ -61,19 +68,19 @@ bool inRange(int value, int low, int high)
     return value >= low && value <= high;
 }
 
-QString chipLabel(const CollectionSpec &collection, int chip)
+QString chipLabel(const CollectionData &collection, int chip)
 {
     return QStringLiteral("chip %1 (%2)").arg(chip + 1).arg(collection.chips.at(chip).code);
 }
 
 // Returns the first problem found, or an empty text.
-QString firstProblem(const CollectionSpec &c)
+QString firstProblem(const CollectionData &c)
 {
     if (c.id != 0 && (c.uuid.isNull() || c.systemId.trimmed().isEmpty() || c.name.isEmpty()))
         return QStringLiteral("a collection needs a uuid, a system id and a name");
     QSet<int> cardNumbers;
     QSet<QString> cardNames;
-    for (const CardSpec &card : c.cards) {
+    for (const CardData &card : c.cards) {
         if (card.pageIndex <= 0 || card.segment <= 0)
             return QStringLiteral("card %1: card number and segment must be positive")
                 .arg(card.pageIndex);
@@ -89,7 +96,7 @@ QString firstProblem(const CollectionSpec &c)
     QSet<QString> codes;
     QSet<QPair<int, int>> positions;
     for (int i = 0; i < c.chips.size(); ++i) {
-        const ChipSpec &chip = c.chips.at(i);
+        const ChipData &chip = c.chips.at(i);
         if (!inRange(chip.red, 0, 255) || !inRange(chip.green, 0, 255)
             || !inRange(chip.blue, 0, 255))
             return chipLabel(c, i) + QStringLiteral(": colour outside 0 to 255");
@@ -112,36 +119,63 @@ QString firstProblem(const CollectionSpec &c)
     const auto badChip = [&c](int chip) { return chip < 0 || chip >= c.chips.size(); };
     const auto badCard = [&cardNumbers](int card) { return !cardNumbers.contains(card); };
     const auto badScheme = [](int scheme) { return !inRange(scheme, 1, kMaxScheme); };
-    for (const RowSchemeSpec &s : c.rowSchemes) {
+    for (const RowSchemeData &s : c.rowSchemes) {
         if (badChip(s.chip) || badChip(s.schemeChip) || badScheme(s.scheme))
             return QStringLiteral("a chip scheme refers to a missing chip or scheme");
     }
-    for (const PageSchemeSpec &s : c.pageSchemes) {
+    for (const PageSchemeData &s : c.pageSchemes) {
         if (badCard(s.card) || badCard(s.schemeCard) || badScheme(s.scheme))
             return QStringLiteral("a card scheme refers to a missing card or scheme");
     }
-    for (const RowPageSchemeSpec &s : c.rowPageSchemes) {
+    for (const RowPageSchemeData &s : c.rowPageSchemes) {
         if (badChip(s.chip) || badCard(s.schemeCard) || badScheme(s.scheme))
             return QStringLiteral("a chip-to-card scheme refers to a missing chip, card or scheme");
     }
-    for (const QVector<ProductSpec> *list : {&c.products, &c.productGroups}) {
-        for (const ProductSpec &product : *list) {
+    for (const QVector<ProductData> *list : {&c.products, &c.productGroups}) {
+        for (const ProductData &product : *list) {
             if (std::any_of(product.chips.begin(), product.chips.end(), badChip))
                 return QStringLiteral("product \"%1\" refers to a missing chip").arg(product.name);
         }
     }
-    for (const TrendGroupSpec &group : c.trendGroups) {
-        for (const TrendEntrySpec &entry : group.entries) {
+    for (const TrendGroupData &group : c.trendGroups) {
+        for (const TrendEntryData &entry : group.entries) {
             if (entry.chip != -1 && badChip(entry.chip))
                 return QStringLiteral("trend group \"%1\" refers to a missing chip")
                     .arg(group.name);
         }
     }
-    for (const TextureSpec &texture : c.textures) {
+    for (const TextureData &texture : c.textures) {
         for (const auto &use : texture.cards) {
             if (badCard(use.first) || !(use.second > 0.0 && use.second <= 1.0))
                 return QStringLiteral("texture \"%1\" refers to a missing card or has a bad alpha")
                     .arg(texture.name);
+        }
+    }
+    return QString();
+}
+
+// The collection rows of one file must differ in id, uuid, system id and order, also from the
+// system-wide row every file carries (id 0, order 0, system id "VIRTUAL").
+QString firstClash(const QVector<CollectionData> &collections)
+{
+    QHash<QString, QString> taken
+        = {{QStringLiteral("id 0"), QStringLiteral("system-wide")},
+           {QStringLiteral("order 0"), QStringLiteral("system-wide")},
+           {QStringLiteral("system id virtual"), QStringLiteral("system-wide")},
+           {QStringLiteral("uuid {ffffffff-ffff-ffff-ffff-ffffffffffff}"),
+            QStringLiteral("system-wide")}};
+    for (const CollectionData &c : collections) {
+        if (c.id == 0)
+            continue;
+        const QStringList keys
+            = {QStringLiteral("id %1").arg(c.id), QStringLiteral("order %1").arg(c.order),
+               QStringLiteral("system id %1").arg(c.systemId.toLower()),
+               QStringLiteral("uuid %1").arg(c.uuid.toString())};
+        for (const QString &key : keys) {
+            if (taken.contains(key))
+                return QStringLiteral("collection %1: its %2 is taken by collection %3")
+                    .arg(c.systemId, key, taken.value(key));
+            taken.insert(key, c.systemId);
         }
     }
     return QString();
@@ -153,11 +187,11 @@ class FileWriter
 public:
     explicit FileWriter(QSqlDatabase database) : m_db(database) { }
 
-    bool write(const QVector<CollectionSpec> &collections)
+    bool write(const QVector<CollectionData> &collections)
     {
         if (!exec(QStringLiteral("PRAGMA foreign_keys = ON")) || !m_db.transaction())
             return fail(m_db.lastError().text());
-        for (const CollectionSpec &collection : collections) {
+        for (const CollectionData &collection : collections) {
             if (!writeCollection(collection)) {
                 m_db.rollback();
                 return false;
@@ -200,7 +234,7 @@ private:
         return true;
     }
 
-    bool writeCollection(const CollectionSpec &c)
+    bool writeCollection(const CollectionData &c)
     {
         m_pageIds.clear();
         m_rowIds.clear();
@@ -209,7 +243,7 @@ private:
             && writeTrendGroups(c) && writeTextures(c);
     }
 
-    bool writeCollectionRow(const CollectionSpec &c)
+    bool writeCollectionRow(const CollectionData &c)
     {
         if (c.id == 0)
             return true;
@@ -227,18 +261,18 @@ private:
         return run(query);
     }
 
-    bool writeSettings(const CollectionSpec &c)
+    bool writeSettings(const CollectionData &c)
     {
         QSqlQuery query(m_db);
         if (!prepare(query,
                      QStringLiteral("INSERT INTO SETTING (COLLECTION_ID, NAME, VALUE, VALUE_INDEX) "
                                     "VALUES (?, ?, ?, ?)")))
             return false;
-        for (const SettingSpec &setting : c.settings) {
+        for (const SettingData &setting : c.settings) {
             for (int i = 0; i < setting.values.size(); ++i) {
                 query.addBindValue(c.id);
                 query.addBindValue(setting.name);
-                query.addBindValue(setting.values.at(i));
+                query.addBindValue(notNull(setting.values.at(i)));
                 query.addBindValue(i);
                 if (!run(query))
                     return false;
@@ -247,25 +281,25 @@ private:
         return true;
     }
 
-    bool writeTexts(const CollectionSpec &c)
+    bool writeTexts(const CollectionData &c)
     {
         QSqlQuery query(m_db);
         if (!prepare(query,
                      QStringLiteral("INSERT INTO LOCALE (COLLECTION_ID, LOCALE, \"KEY\", STRING) "
                                     "VALUES (?, ?, ?, ?)")))
             return false;
-        for (const LocaleTextSpec &text : c.texts) {
+        for (const LocaleTextData &text : c.texts) {
             query.addBindValue(c.id);
-            query.addBindValue(c.language.isNull() ? QStringLiteral("") : c.language);
+            query.addBindValue(notNull(c.language));
             query.addBindValue(text.key);
-            query.addBindValue(text.text);
+            query.addBindValue(notNull(text.text));
             if (!run(query))
                 return false;
         }
         return true;
     }
 
-    bool writeTheme(const CollectionSpec &c)
+    bool writeTheme(const CollectionData &c)
     {
         QSqlQuery query(m_db);
         if (!prepare(
@@ -273,7 +307,7 @@ private:
                 QStringLiteral(
                     "INSERT INTO THEME (COLLECTION_ID, ITEM_KEY, ITEM_DATA) VALUES (?, ?, ?)")))
             return false;
-        for (const ThemeItemSpec &item : c.theme) {
+        for (const ThemeItemData &item : c.theme) {
             query.addBindValue(c.id);
             query.addBindValue(item.key);
             // A QByteArray is bound as a BLOB, which is what the theme lookups accept.
@@ -284,7 +318,7 @@ private:
         return true;
     }
 
-    bool writeCards(const CollectionSpec &c)
+    bool writeCards(const CollectionData &c)
     {
         QSqlQuery page(m_db);
         QSqlQuery map(m_db);
@@ -296,11 +330,11 @@ private:
                         QStringLiteral("INSERT INTO COLLECTION_PAGE_MAP (COLLECTION_ID, PAGE_ID) "
                                        "VALUES (?, ?)")))
             return false;
-        for (const CardSpec &card : c.cards) {
+        for (const CardData &card : c.cards) {
             page.addBindValue(c.id);
             page.addBindValue(card.pageIndex);
             page.addBindValue(card.segment);
-            page.addBindValue(card.name);
+            page.addBindValue(notNull(card.name));
             page.addBindValue(card.exterior ? 1 : 0);
             page.addBindValue(card.mood);
             bindNames(page, card.names, card.extras);
@@ -316,7 +350,7 @@ private:
         return true;
     }
 
-    bool writeChips(const CollectionSpec &c)
+    bool writeChips(const CollectionData &c)
     {
         QSqlQuery query(m_db);
         if (!prepare(query,
@@ -326,13 +360,13 @@ private:
                          .arg(nameColumns(), placeholders(16 + 2 * kNameColumns))))
             return false;
         m_rowIds.reserve(c.chips.size());
-        for (const ChipSpec &chip : c.chips) {
+        for (const ChipData &chip : c.chips) {
             const DB::LabEntry lab = labFromColor(QColor(chip.red, chip.green, chip.blue));
             query.addBindValue(c.id);
             query.addBindValue(m_pageIds.value(chip.card));
             query.addBindValue(chip.position);
-            query.addBindValue(chip.code);
-            query.addBindValue(chip.names.value(0, QStringLiteral("")));
+            query.addBindValue(notNull(chip.code));
+            query.addBindValue(notNull(chip.names.value(0)));
             query.addBindValue(chip.segment);
             query.addBindValue(chip.red);
             query.addBindValue(chip.green);
@@ -352,7 +386,7 @@ private:
         return true;
     }
 
-    bool writeSchemes(const CollectionSpec &c)
+    bool writeSchemes(const CollectionData &c)
     {
         QSqlQuery rows(m_db);
         QSqlQuery pages(m_db);
@@ -370,7 +404,7 @@ private:
                 QStringLiteral("INSERT INTO ROW_TO_PAGE_SCHEME (COLLECTION_ID, ROW_ID, "
                                "SCHEME_ID, SCHEME_PAGE_ID, \"ORDER\") VALUES (?, ?, ?, ?, ?)")))
             return false;
-        for (const RowSchemeSpec &s : c.rowSchemes) {
+        for (const RowSchemeData &s : c.rowSchemes) {
             rows.addBindValue(c.id);
             rows.addBindValue(m_rowIds.at(s.chip));
             rows.addBindValue(s.scheme);
@@ -380,7 +414,7 @@ private:
             if (!run(rows))
                 return false;
         }
-        for (const PageSchemeSpec &s : c.pageSchemes) {
+        for (const PageSchemeData &s : c.pageSchemes) {
             pages.addBindValue(c.id);
             pages.addBindValue(m_pageIds.value(s.card));
             pages.addBindValue(m_pageIds.value(s.schemeCard));
@@ -389,7 +423,7 @@ private:
             if (!run(pages))
                 return false;
         }
-        for (const RowPageSchemeSpec &s : c.rowPageSchemes) {
+        for (const RowPageSchemeData &s : c.rowPageSchemes) {
             rowPages.addBindValue(c.id);
             rowPages.addBindValue(m_rowIds.at(s.chip));
             rowPages.addBindValue(s.scheme);
@@ -402,7 +436,7 @@ private:
     }
 
     // Products and product groups share their shape: a named row and a map to chips.
-    bool writeProductList(const CollectionSpec &c, const QVector<ProductSpec> &list, bool groups)
+    bool writeProductList(const CollectionData &c, const QVector<ProductData> &list, bool groups)
     {
         QSqlQuery item(m_db);
         QSqlQuery map(m_db);
@@ -419,8 +453,8 @@ private:
                                           "(COLLECTION_ID, ROW_ID, PRODUCT_ID) VALUES (?, ?, ?)"));
         if (!prepared)
             return false;
-        for (const ProductSpec &product : list) {
-            item.addBindValue(product.name);
+        for (const ProductData &product : list) {
+            item.addBindValue(notNull(product.name));
             if (!groups)
                 item.addBindValue(product.code);
             if (!run(item))
@@ -437,12 +471,12 @@ private:
         return true;
     }
 
-    bool writeProducts(const CollectionSpec &c)
+    bool writeProducts(const CollectionData &c)
     {
         return writeProductList(c, c.products, false) && writeProductList(c, c.productGroups, true);
     }
 
-    bool writeTrendGroups(const CollectionSpec &c)
+    bool writeTrendGroups(const CollectionData &c)
     {
         QSqlQuery group(m_db);
         QSqlQuery entry(m_db);
@@ -456,21 +490,21 @@ private:
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")))
             return false;
         for (int g = 0; g < c.trendGroups.size(); ++g) {
-            const TrendGroupSpec &spec = c.trendGroups.at(g);
+            const TrendGroupData &source = c.trendGroups.at(g);
             group.addBindValue(c.id);
-            group.addBindValue(spec.name);
-            group.addBindValue(spec.defaultOpen ? 1 : 0);
+            group.addBindValue(notNull(source.name));
+            group.addBindValue(source.defaultOpen ? 1 : 0);
             group.addBindValue(g);
             if (!run(group))
                 return false;
             const qint64 groupId = group.lastInsertId().toLongLong();
-            for (int e = 0; e < spec.entries.size(); ++e) {
-                const TrendEntrySpec &item = spec.entries.at(e);
+            for (int e = 0; e < source.entries.size(); ++e) {
+                const TrendEntryData &item = source.entries.at(e);
                 entry.addBindValue(c.id);
                 entry.addBindValue(groupId);
                 entry.addBindValue(item.chip < 0 ? QVariant() : QVariant(m_rowIds.at(item.chip)));
-                entry.addBindValue(item.name1);
-                entry.addBindValue(item.name2);
+                entry.addBindValue(notNull(item.name1));
+                entry.addBindValue(notNull(item.name2));
                 entry.addBindValue(item.color.red());
                 entry.addBindValue(item.color.green());
                 entry.addBindValue(item.color.blue());
@@ -482,7 +516,7 @@ private:
         return true;
     }
 
-    bool writeTextures(const CollectionSpec &c)
+    bool writeTextures(const CollectionData &c)
     {
         QSqlQuery texture(m_db);
         QSqlQuery map(m_db);
@@ -493,19 +527,19 @@ private:
                         QStringLiteral("INSERT INTO TEXTURE_MAP (TEXTURE_ID, PAGE_ID, ALPHA, NAME) "
                                        "VALUES (?, ?, ?, ?)")))
             return false;
-        for (const TextureSpec &spec : c.textures) {
+        for (const TextureData &source : c.textures) {
             texture.addBindValue(c.id);
-            texture.addBindValue(spec.name);
-            texture.addBindValue(spec.image);
-            texture.addBindValue(spec.baseAlpha);
+            texture.addBindValue(notNull(source.name));
+            texture.addBindValue(source.image);
+            texture.addBindValue(source.baseAlpha);
             if (!run(texture))
                 return false;
             const qint64 textureId = texture.lastInsertId().toLongLong();
-            for (const auto &use : spec.cards) {
+            for (const auto &use : source.cards) {
                 map.addBindValue(textureId);
                 map.addBindValue(m_pageIds.value(use.first));
                 map.addBindValue(use.second);
-                map.addBindValue(spec.name);
+                map.addBindValue(notNull(source.name));
                 if (!run(map))
                     return false;
             }
@@ -528,7 +562,7 @@ QString temporaryPath(const QString &path)
 }
 
 // Creates the file at `temporary` and writes everything into it.
-bool writeInto(const QString &temporary, const QVector<CollectionSpec> &collections, QString *error)
+bool writeInto(const QString &temporary, const QVector<CollectionData> &collections, QString *error)
 {
     const QString connection = QStringLiteral("collectionWriter-") + temporary;
     bool written = false;
@@ -555,7 +589,7 @@ bool writeInto(const QString &temporary, const QVector<CollectionSpec> &collecti
 
 } // namespace
 
-bool validateCollection(const CollectionSpec &collection, QString *error)
+bool validateCollection(const CollectionData &collection, QString *error)
 {
     const QString problem = firstProblem(collection);
     if (problem.isEmpty())
@@ -567,12 +601,17 @@ bool validateCollection(const CollectionSpec &collection, QString *error)
     return false;
 }
 
-bool writeCollectionFile(const QString &path, const QVector<CollectionSpec> &collections,
+bool writeCollectionFile(const QString &path, const QVector<CollectionData> &collections,
                          QString *error)
 {
-    for (const CollectionSpec &collection : collections) {
+    for (const CollectionData &collection : collections) {
         if (!validateCollection(collection, error))
             return false;
+    }
+    const QString clash = firstClash(collections);
+    if (!clash.isEmpty()) {
+        setError(error, clash);
+        return false;
     }
     if (!QFileInfo(path).dir().exists()) {
         setError(error, QStringLiteral("%1: the folder does not exist").arg(path));

@@ -22,6 +22,8 @@ constexpr double kKappa = 24389.0 / 27.0;
 constexpr double kCardChroma[] = {72.0, 54.0, 40.0, 28.0, 18.0, 11.0};
 constexpr int kCardKinds = int(sizeof(kCardChroma) / sizeof(kCardChroma[0]));
 constexpr double kNeutralChroma = 10.0;
+// Lightness between neighbouring chips of a scheme line.
+constexpr double kLineLightnessStep = 7.0;
 
 enum Scheme {
     Harmonic = 1,
@@ -139,7 +141,26 @@ DeckVocabulary englishGermanVocabulary()
     return words;
 }
 
-void generateDeck(const DeckShape &shape, CollectionSpec &collection)
+DeckVocabulary norwegianEnglishVocabulary()
+{
+    DeckVocabulary words;
+    words.hues[0] = QStringList {"Rogn",  "Teglstein", "Rav", "Multe",  "Mose", "Bregne",
+                                 "Einer", "Fjord",     "Is",  "Blåbær", "Lyng", "Tyttebær"};
+    words.hues[1]
+        = QStringList {"Rowan",   "Brick", "Amber", "Cloudberry", "Moss",    "Fern",
+                       "Juniper", "Fjord", "Ice",   "Bilberry",   "Heather", "Lingonberry"};
+    words.families[0] = QStringList {"Skog", "Kyst", "Fjell"};
+    words.families[1] = QStringList {"Forest", "Coast", "Mountain"};
+    words.shades[0] = QStringList {"Dis", "Lys", "Myk", "Middels", "Fyldig", "Dyp", "Mørk"};
+    words.shades[1] = QStringList {"Haze", "Light", "Soft", "Mid", "Full", "Deep", "Dark"};
+    words.interior[0] = QStringLiteral("Innendørs");
+    words.interior[1] = QStringLiteral("Interior");
+    words.exterior[0] = QStringLiteral("Inne og ute");
+    words.exterior[1] = QStringLiteral("Interior and exterior");
+    return words;
+}
+
+void generateDeck(const DeckShape &shape, CollectionData &collection)
 {
     const DeckVocabulary &words = shape.vocabulary;
     const int firstCard = collection.cards.size() + 1;
@@ -157,7 +178,7 @@ void generateDeck(const DeckShape &shape, CollectionSpec &collection)
         const double hue
             = std::fmod((segment - 0.5) * hueStep + (k % 5 - 2) * hueStep / 8.0 + 360.0, 360.0);
 
-        CardSpec card;
+        CardData card;
         card.pageIndex = firstCard + n;
         card.segment = segment;
         card.mood = offwhite ? 5 : (neutral ? 6 : moodOfCard(hue, kind));
@@ -196,7 +217,7 @@ void generateDeck(const DeckShape &shape, CollectionSpec &collection)
             const QColor color = colorFromLch(lch);
             const Lch stored = lchFromColor(color);
 
-            ChipSpec chip;
+            ChipData chip;
             chip.code = QStringLiteral("%1 %2-%3")
                             .arg(shape.codePrefix)
                             .arg(card.pageIndex, 3, 10, QLatin1Char('0'))
@@ -235,10 +256,10 @@ namespace {
 class WheelIndex
 {
 public:
-    explicit WheelIndex(const CollectionSpec &collection) : m_collection(collection)
+    explicit WheelIndex(const CollectionData &collection) : m_collection(collection)
     {
         for (int i = 0; i < collection.chips.size(); ++i) {
-            const ChipSpec &chip = collection.chips.at(i);
+            const ChipData &chip = collection.chips.at(i);
             m_lch.append(lchFromColor(QColor(chip.red, chip.green, chip.blue)));
             m_segments = std::max(m_segments, chip.segment);
             m_byCard[chip.card].append(i);
@@ -253,7 +274,7 @@ public:
 
     int segments() const { return m_segments; }
     const Lch &lch(int chip) const { return m_lch.at(chip); }
-    const ChipSpec &chip(int index) const { return m_collection.chips.at(index); }
+    const ChipData &chip(int index) const { return m_collection.chips.at(index); }
     bool neutralCard(int card) const { return m_cardChroma.value(card) < kNeutralChroma; }
     double cardChroma(int card) const { return m_cardChroma.value(card); }
     QList<int> cards() const { return m_byCard.keys(); }
@@ -301,8 +322,11 @@ public:
                 return std::abs(lch(a).l - target.l) < std::abs(lch(b).l - target.l);
             });
         } else {
-            for (int card : cardsNear(segment, false, target.c, skipCard))
-                chips.append(nearestOnCard(card, target.l));
+            // One chip a card, their lightness spread evenly around the target's.
+            const QVector<int> cards = cardsNear(segment, false, target.c, skipCard);
+            for (int j = 0; j < std::min(count, int(cards.size())); ++j)
+                chips.append(nearestOnCard(
+                    cards.at(j), target.l + (j - (count - 1) / 2.0) * kLineLightnessStep));
         }
         if (chips.size() < count)
             return {};
@@ -313,7 +337,7 @@ public:
     }
 
 private:
-    const CollectionSpec &m_collection;
+    const CollectionData &m_collection;
     QVector<Lch> m_lch;
     QMap<int, QVector<int>> m_byCard;
     QHash<int, double> m_cardChroma;
@@ -361,11 +385,11 @@ bool qualifies(int scheme, bool neutral, int mood)
 
 } // namespace
 
-void addWheelSchemes(CollectionSpec &collection, int chipsPerLine)
+void addWheelSchemes(CollectionData &collection, int chipsPerLine)
 {
     const WheelIndex wheel(collection);
     for (int i = 0; i < collection.chips.size(); ++i) {
-        const ChipSpec &chip = collection.chips.at(i);
+        const ChipData &chip = collection.chips.at(i);
         for (const SchemeRule &rule : schemeRules()) {
             if (!qualifies(rule.scheme, chip.neutral || chip.white, chip.mood))
                 continue;
@@ -388,7 +412,7 @@ void addWheelSchemes(CollectionSpec &collection, int chipsPerLine)
     // Card schemes: the card nearest in chroma on each line's segment.
     for (int card : wheel.cards()) {
         const int first = wheel.chipsOfCard(card).first();
-        const ChipSpec &chip = wheel.chip(first);
+        const ChipData &chip = wheel.chip(first);
         const bool neutral = wheel.neutralCard(card);
         for (const SchemeRule &rule : schemeRules()) {
             if (!qualifies(rule.scheme, neutral, chip.mood))
@@ -413,15 +437,15 @@ void addWheelSchemes(CollectionSpec &collection, int chipsPerLine)
     }
 }
 
-void addContrastSchemes(CollectionSpec &collection)
+void addContrastSchemes(CollectionData &collection)
 {
     const WheelIndex wheel(collection);
     const int offsets[] = {5, 6, 7};
     const int schemes[] = {WideContrast, Contrast, WideContrast};
     const int pageOrders[] = {0, 0, 1};
     for (int i = 0; i < collection.chips.size(); ++i) {
-        const ChipSpec &chip = collection.chips.at(i);
-        QVector<RowSchemeSpec> proposals;
+        const ChipData &chip = collection.chips.at(i);
+        QVector<RowSchemeData> proposals;
         for (int k = 0; k < 3; ++k) {
             const QVector<int> partner = wheel.line(wheel.segmentAt(chip.segment, offsets[k]),
                                                     false, wheel.lch(i), 1, chip.card);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CollectionSpec.h"
+#include "CollectionData.h"
 
 #include <QColor>
 #include <QStringList>
@@ -47,19 +47,20 @@ struct DeckShape
 };
 
 // Appends the cards and chips of a generated deck (page indexes from 1).
-void generateDeck(const DeckShape &shape, CollectionSpec &collection);
+void generateDeck(const DeckShape &shape, CollectionData &collection);
 
-// The English and German vocabulary of the demo decks.
+// The vocabularies of the demo decks: English and German, Norwegian and English.
 DeckVocabulary englishGermanVocabulary();
+DeckVocabulary norwegianEnglishVocabulary();
 
 // Scheme proposals made by colour rules in LCh, for every chip and card of the collection:
 // harmonic neighbours, contrast and wide contrast across the wheel, dynamic triads, dramatic
 // accents for neutrals, tonal and complementary neutrals. Chip schemes hold lines of
 // `chipsPerLine` chips, one segment a line.
-void addWheelSchemes(CollectionSpec &collection, int chipsPerLine);
+void addWheelSchemes(CollectionData &collection, int chipsPerLine);
 
 // Three contrast proposals per chip: a wide-contrast chip (page order 0), a contrast chip and a
 // second wide-contrast chip (page order 1).
-void addContrastSchemes(CollectionSpec &collection);
+void addContrastSchemes(CollectionData &collection);
 
 } // namespace Corvane::Builder

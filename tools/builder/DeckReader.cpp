@@ -10,6 +10,9 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <climits>
+
 namespace Corvane::Builder {
 
 namespace {
@@ -221,11 +224,11 @@ struct DeckIndex
     QHash<int, int> cardOfNumber; // card number to its index in the collection's cards
 };
 
-ChipSpec readChip(const DeckLine &line, DeckIndex &index, CollectionSpec &collection)
+ChipData readChip(const DeckLine &line, DeckIndex &index, CollectionData &collection)
 {
     const QString range = QStringLiteral("a whole number from 0 to 255");
     const QString positive = QStringLiteral("a whole number above 0");
-    ChipSpec chip;
+    ChipData chip;
     chip.code = line.text(QStringLiteral("code"));
     if (chip.code.isEmpty())
         line.fail(QStringLiteral("code"), QStringLiteral("empty"));
@@ -262,7 +265,7 @@ ChipSpec readChip(const DeckLine &line, DeckIndex &index, CollectionSpec &collec
     index.positionLines.insert(place, line.line());
 
     if (!index.cardOfNumber.contains(chip.card)) {
-        CardSpec card;
+        CardData card;
         card.pageIndex = chip.card;
         card.name = QStringLiteral("Card %1").arg(chip.card);
         card.segment = chip.segment;
@@ -271,7 +274,7 @@ ChipSpec readChip(const DeckLine &line, DeckIndex &index, CollectionSpec &collec
         index.cardOfNumber.insert(chip.card, collection.cards.size());
         collection.cards.append(card);
     } else {
-        const CardSpec &card = collection.cards.at(index.cardOfNumber.value(chip.card));
+        const CardData &card = collection.cards.at(index.cardOfNumber.value(chip.card));
         if (card.segment != chip.segment)
             line.fail(QStringLiteral("segment"),
                       QStringLiteral("card %1 is in segment %2 on an earlier line")
@@ -285,11 +288,12 @@ ChipSpec readChip(const DeckLine &line, DeckIndex &index, CollectionSpec &collec
     return chip;
 }
 
-void readDeckRecords(const QByteArray &text, const QString &fileName, CollectionSpec &collection)
+void readDeckRecords(const QByteArray &text, const QString &fileName, CollectionData &collection)
 {
     QString decoded = QString::fromUtf8(text);
     if (decoded.startsWith(QChar(0xFEFF)))
         decoded.remove(0, 1);
+    decoded.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QVector<Record> records = splitRecords(decoded, fileName);
     if (records.isEmpty())
         throw InputError {QStringLiteral("%1:1: the file has no header line").arg(fileName)};
@@ -312,19 +316,31 @@ void readDeckRecords(const QByteArray &text, const QString &fileName, Collection
         collection.chips.append(readChip(DeckLine(fileName, record, columns), index, collection));
     }
     std::sort(collection.cards.begin(), collection.cards.end(),
-              [](const CardSpec &a, const CardSpec &b) { return a.pageIndex < b.pageIndex; });
+              [](const CardData &a, const CardData &b) { return a.pageIndex < b.pageIndex; });
 }
 
 // --- the JSON description ---
 
+// The 1-based line of a byte offset.
+int lineOfOffset(const QByteArray &text, int offset)
+{
+    return int(text.left(offset).count('\n')) + 1;
+}
+
 class Description
 {
 public:
-    Description(const QString &path) : m_path(path), m_folder(QFileInfo(path).absoluteDir()) { }
+    Description(const QString &path, const QByteArray &text)
+        : m_path(path), m_text(text), m_folder(QFileInfo(path).absoluteDir())
+    { }
 
+    // "file:line: key: message", the line being where the key first stands in the file.
     [[noreturn]] void fail(const QString &key, const QString &message) const
     {
-        throw InputError {QStringLiteral("%1: %2: %3").arg(m_path, key, message)};
+        const int at = m_text.indexOf(QByteArray('"' + key.toUtf8() + '"'));
+        const QString place
+            = at < 0 ? m_path : QStringLiteral("%1:%2").arg(m_path).arg(lineOfOffset(m_text, at));
+        throw InputError {QStringLiteral("%1: %2: %3").arg(place, key, message)};
     }
 
     // A JSON scalar as the text the file stores.
@@ -398,7 +414,7 @@ public:
         return value.toString();
     }
 
-    void read(const QJsonObject &root, CollectionSpec &c) const
+    void read(const QJsonObject &root, CollectionData &c) const
     {
         static const QStringList known
             = {QStringLiteral("id"),       QStringLiteral("uuid"),     QStringLiteral("systemId"),
@@ -448,7 +464,7 @@ public:
         return value.toObject();
     }
 
-    void readCards(const QJsonValue &value, CollectionSpec &c) const
+    void readCards(const QJsonValue &value, CollectionData &c) const
     {
         if (value.isUndefined())
             return;
@@ -458,8 +474,9 @@ public:
             const QJsonObject card = item.toObject();
             const int number = integer(card, QStringLiteral("card"), 0);
             const auto found
-                = std::find_if(c.cards.begin(), c.cards.end(),
-                               [number](const CardSpec &spec) { return spec.pageIndex == number; });
+                = std::find_if(c.cards.begin(), c.cards.end(), [number](const CardData &source) {
+                      return source.pageIndex == number;
+                  });
             if (found == c.cards.end())
                 fail(QStringLiteral("cards"),
                      QStringLiteral("card %1 has no chips in the deck").arg(number));
@@ -475,18 +492,13 @@ public:
 
 private:
     QString m_path;
+    QByteArray m_text;
     QDir m_folder;
 };
 
-// The 1-based line of a byte offset, for JSON syntax errors.
-int lineOfOffset(const QByteArray &text, int offset)
-{
-    return int(text.left(offset).count('\n')) + 1;
-}
-
 } // namespace
 
-bool readDeckText(const QByteArray &text, const QString &fileName, CollectionSpec &collection,
+bool readDeckText(const QByteArray &text, const QString &fileName, CollectionData &collection,
                   QString *error)
 {
     try {
@@ -498,7 +510,7 @@ bool readDeckText(const QByteArray &text, const QString &fileName, CollectionSpe
     return true;
 }
 
-bool readDeck(const QString &path, CollectionSpec &collection, QString *error)
+bool readDeck(const QString &path, CollectionData &collection, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -508,7 +520,7 @@ bool readDeck(const QString &path, CollectionSpec &collection, QString *error)
     return readDeckText(file.readAll(), path, collection, error);
 }
 
-bool readCollectionDescription(const QString &path, CollectionSpec &collection, QString *error)
+bool readCollectionDescription(const QString &path, CollectionData &collection, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -528,7 +540,7 @@ bool readCollectionDescription(const QString &path, CollectionSpec &collection, 
         return false;
     }
     try {
-        Description(path).read(document.object(), collection);
+        Description(path, text).read(document.object(), collection);
     } catch (const InputError &problem) {
         setError(error, problem.text);
         return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CollectionSpec.h"
+#include "CollectionData.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,9 +14,9 @@ namespace Corvane::Builder {
 // code, red, green, blue, card and position are required. Cards are numbered from 1; a card
 // takes its segment, mood and exterior flag from its first chip. Fields may be quoted ("…",
 // with "" for a quote). Errors name the file, the line and the field.
-bool readDeckText(const QByteArray &text, const QString &fileName, CollectionSpec &collection,
+bool readDeckText(const QByteArray &text, const QString &fileName, CollectionData &collection,
                   QString *error = nullptr);
-bool readDeck(const QString &path, CollectionSpec &collection, QString *error = nullptr);
+bool readDeck(const QString &path, CollectionData &collection, QString *error = nullptr);
 
 // The JSON description of a collection: the collection row ("id", "uuid", "systemId", "name",
 // "order", "version"), "language", "settings" (name to a value or a list of values), "texts"
@@ -24,7 +24,7 @@ bool readDeck(const QString &path, CollectionSpec &collection, QString *error = 
 // keys, a colour "r,g,b[,a]" for "color.*" keys, a text otherwise) and "cards" (a list of
 // {"card": N, "name": …, "names": […], "extras": […]} for cards of the deck). Read it after the
 // deck. "collection.enabled" is 1 unless the settings say otherwise.
-bool readCollectionDescription(const QString &path, CollectionSpec &collection,
+bool readCollectionDescription(const QString &path, CollectionData &collection,
                                QString *error = nullptr);
 
 } // namespace Corvane::Builder

@@ -112,7 +112,7 @@ const Text kTexts[] = {
     {"aboutbox.close.button", "Close", "Lukk"},
 };
 
-void addTexts(CollectionSpec &collection, bool norwegian)
+void addTexts(CollectionData &collection, bool norwegian)
 {
     collection.language = norwegian ? QStringLiteral("nb") : QStringLiteral("en");
     for (const Text &text : kTexts)
@@ -120,9 +120,9 @@ void addTexts(CollectionSpec &collection, bool norwegian)
                            QString::fromUtf8(norwegian ? text.norwegian : text.english));
 }
 
-CollectionSpec systemWideCollection()
+CollectionData systemWideCollection()
 {
-    CollectionSpec system;
+    CollectionData system;
     system.id = 0;
     system.uuid = kSystemWideUuid;
     system.systemId = QStringLiteral("VIRTUAL");
@@ -130,7 +130,7 @@ CollectionSpec systemWideCollection()
     system.theme = systemThemeImages();
     system.setThemeItem(QStringLiteral("color.widget.collectionselector.text"), "236,240,244");
     system.setThemeItem(QStringLiteral("list.of.preferred.font.faces"),
-                        "Liberation Sans,9;DejaVu Sans,8");
+                        "Liberation Sans,8;DejaVu Sans,8");
     system.setSetting(QStringLiteral("has.textures.page"), QStringLiteral("1"));
     system.setSetting(QStringLiteral("texture.size"), QStringLiteral("148,96"));
     addTexts(system, false);
@@ -138,7 +138,7 @@ CollectionSpec systemWideCollection()
 }
 
 // Settings every selectable demo collection shares.
-void addCommonSettings(CollectionSpec &c, const QString &cardType, int capturePriority)
+void addCommonSettings(CollectionData &c, const QString &cardType, int capturePriority)
 {
     c.setSetting(QStringLiteral("collection.enabled"), QStringLiteral("1"));
     c.setSetting(QStringLiteral("card.type"), cardType);
@@ -182,21 +182,21 @@ void addCommonSettings(CollectionSpec &c, const QString &cardType, int capturePr
 
 // Products by use: interior ones for every chip, exterior ones for exterior cards, gloss for
 // the mid and deep shades; groups likewise.
-void addProducts(CollectionSpec &c, bool norwegian)
+void addProducts(CollectionData &c, bool norwegian)
 {
     const auto label = [norwegian](const char *english, const char *other) {
         return QString::fromUtf8(norwegian ? other : english);
     };
-    ProductSpec matt {label("Silk Matt Emulsion", "Silkematt veggmaling"), "SME-10", {}};
-    ProductSpec eggshell {
+    ProductData matt {label("Silk Matt Emulsion", "Silkematt veggmaling"), "SME-10", {}};
+    ProductData eggshell {
         label("Kitchen & Bath Eggshell", "Kjøkken og bad halvmatt"), "KBE-25", {}};
-    ProductSpec masonry {label("Weatherproof Masonry", "Værbestandig murmaling"), "WPM-40", {}};
-    ProductSpec gloss {label("Wood & Metal Gloss", "Tre og metall blank"), "WMG-80", {}};
-    ProductSpec walls {label("Interior walls", "Innevegger"), QString(), {}};
-    ProductSpec outside {label("Exterior", "Utendørs"), QString(), {}};
-    ProductSpec trim {label("Wood and metal", "Tre og metall"), QString(), {}};
+    ProductData masonry {label("Weatherproof Masonry", "Værbestandig murmaling"), "WPM-40", {}};
+    ProductData gloss {label("Wood & Metal Gloss", "Tre og metall blank"), "WMG-80", {}};
+    ProductData walls {label("Interior walls", "Innevegger"), QString(), {}};
+    ProductData outside {label("Exterior", "Utendørs"), QString(), {}};
+    ProductData trim {label("Wood and metal", "Tre og metall"), QString(), {}};
     for (int i = 0; i < c.chips.size(); ++i) {
-        const ChipSpec &chip = c.chips.at(i);
+        const ChipData &chip = c.chips.at(i);
         matt.chips.append(i);
         walls.chips.append(i);
         if (chip.position % 2 == 1)
@@ -215,7 +215,7 @@ void addProducts(CollectionSpec &c, bool norwegian)
 }
 
 // Trend groups: each takes chips of a few segments at a chosen depth.
-void addTrendGroups(CollectionSpec &c)
+void addTrendGroups(CollectionData &c)
 {
     struct Trend
     {
@@ -228,11 +228,11 @@ void addTrendGroups(CollectionSpec &c)
                             {"Urban Botanics", {5, 6, 7}, 5},
                             {"Heritage Jewels", {10, 11, 12}, 6}};
     for (int t = 0; t < 4; ++t) {
-        TrendGroupSpec group;
+        TrendGroupData group;
         group.name = QLatin1String(trends[t].name);
         group.defaultOpen = t == 0;
         for (int i = 0; i < c.chips.size() && group.entries.size() < 8; ++i) {
-            const ChipSpec &chip = c.chips.at(i);
+            const ChipData &chip = c.chips.at(i);
             const bool segmentMatches = std::find(std::begin(trends[t].segments),
                                                   std::end(trends[t].segments), chip.segment)
                 != std::end(trends[t].segments);
@@ -245,14 +245,14 @@ void addTrendGroups(CollectionSpec &c)
     }
 }
 
-void addTextures(CollectionSpec &c, int language)
+void addTextures(CollectionData &c, int language)
 {
     for (int kind = 0; kind < textureKinds(); ++kind) {
-        TextureSpec texture;
+        TextureData texture;
         texture.name = textureName(kind, language);
         texture.image = pngData(textureImage(kind, QSize(148, 96)));
         texture.baseAlpha = 0.8;
-        for (const CardSpec &card : c.cards) {
+        for (const CardData &card : c.cards) {
             // Exterior surfaces only on exterior cards; plaster and linen everywhere.
             const bool outdoor = kind == 3 || kind == 5;
             if (!outdoor || card.exterior)
@@ -262,9 +262,9 @@ void addTextures(CollectionSpec &c, int language)
     }
 }
 
-CollectionSpec classicCollection()
+CollectionData classicCollection()
 {
-    CollectionSpec c;
+    CollectionData c;
     c.id = 1;
     c.uuid = QUuid::fromString(u"{6A1C3E52-8D0B-4F6E-9A47-1C2D3E4F5A61}");
     c.systemId = QStringLiteral("CLASSIC");
@@ -297,9 +297,9 @@ CollectionSpec classicCollection()
     return c;
 }
 
-CollectionSpec duvalinCollection()
+CollectionData duvalinCollection()
 {
-    CollectionSpec c;
+    CollectionData c;
     c.id = 2;
     c.uuid = QUuid::fromString(u"{3F8B2D14-5C6A-4B7E-8D90-2E3F4A5B6C72}");
     c.systemId = QStringLiteral("DUVALIN");
@@ -327,28 +327,9 @@ CollectionSpec duvalinCollection()
     return c;
 }
 
-DeckVocabulary norwegianEnglishVocabulary()
+CollectionData nordicCollection()
 {
-    DeckVocabulary words;
-    words.hues[0] = QStringList {"Rogn",  "Teglstein", "Rav", "Multe",  "Mose", "Bregne",
-                                 "Einer", "Fjord",     "Is",  "Blåbær", "Lyng", "Tyttebær"};
-    words.hues[1]
-        = QStringList {"Rowan",   "Brick", "Amber", "Cloudberry", "Moss",    "Fern",
-                       "Juniper", "Fjord", "Ice",   "Bilberry",   "Heather", "Lingonberry"};
-    words.families[0] = QStringList {"Skog", "Kyst", "Fjell"};
-    words.families[1] = QStringList {"Forest", "Coast", "Mountain"};
-    words.shades[0] = QStringList {"Dis", "Lys", "Myk", "Middels", "Fyldig", "Dyp", "Mørk"};
-    words.shades[1] = QStringList {"Haze", "Light", "Soft", "Mid", "Full", "Deep", "Dark"};
-    words.interior[0] = QStringLiteral("Innendørs");
-    words.interior[1] = QStringLiteral("Interior");
-    words.exterior[0] = QStringLiteral("Inne og ute");
-    words.exterior[1] = QStringLiteral("Interior and exterior");
-    return words;
-}
-
-CollectionSpec nordicCollection()
-{
-    CollectionSpec c;
+    CollectionData c;
     c.id = 1;
     c.uuid = QUuid::fromString(u"{9D4E6F70-1A2B-4C3D-8E5F-607182930A4B}");
     c.systemId = QStringLiteral("NORDLYS");
@@ -416,7 +397,7 @@ bool buildSyntheticCollection(const QString &path, int chipCount, QString *error
         setError(error, QStringLiteral("the number of chips must be above 0"));
         return false;
     }
-    CollectionSpec c;
+    CollectionData c;
     c.id = 1;
     c.uuid = QUuid::fromString(u"{5E7A9C1B-2D3F-4A5B-9C6D-7E8F9A0B1C2D}");
     c.systemId = QStringLiteral("SYNTHETIC");

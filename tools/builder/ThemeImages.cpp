@@ -55,6 +55,23 @@ void antialiased(QPainter &painter)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
+// An image being drawn: a transparent canvas with an antialiased painter on it.
+struct Sketch
+{
+    Sketch(int width, int height) : image(canvas(width, height)), painter(&image)
+    {
+        antialiased(painter);
+    }
+    QImage finish()
+    {
+        painter.end();
+        return image;
+    }
+
+    QImage image;
+    QPainter painter;
+};
+
 QFont font(double pixelSize, QFont::Weight weight = QFont::Normal)
 {
     QFont result(kFontFamily);
@@ -68,46 +85,44 @@ QFont font(double pixelSize, QFont::Weight weight = QFont::Normal)
 // faint grain, so that white text stays readable everywhere.
 QImage mainBackground()
 {
-    QImage image = canvas(800, 600);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(800, 600);
+    QPainter &painter = sketch.painter;
     QLinearGradient base(0, 0, 0, 600);
     base.setColorAt(0.0, kBackgroundTop);
     base.setColorAt(1.0, kBackgroundBottom);
-    painter.fillRect(image.rect(), base);
+    painter.fillRect(sketch.image.rect(), base);
     QRadialGradient light(QPointF(220, 140), 520);
     light.setColorAt(0.0, QColor(120, 140, 160, 46));
     light.setColorAt(1.0, QColor(120, 140, 160, 0));
-    painter.fillRect(image.rect(), light);
+    painter.fillRect(sketch.image.rect(), light);
     Grain grain(7);
     for (int i = 0; i < 9000; ++i) {
         const int x = int(grain.next() * 800);
         const int y = int(grain.next() * 600);
         painter.fillRect(x, y, 1, 1, QColor(255, 255, 255, int(grain.next() * 7)));
     }
-    return image;
+    return sketch.finish();
 }
 
 // A bar that tiles seamlessly: the same column repeated.
 QImage barBackground()
 {
-    QImage image = canvas(800, 30);
-    QPainter painter(&image);
+    Sketch sketch(800, 30);
+    QPainter &painter = sketch.painter;
     QLinearGradient gradient(0, 0, 0, 30);
     gradient.setColorAt(0.0, QColor(64, 74, 84));
     gradient.setColorAt(0.5, QColor(44, 51, 59));
     gradient.setColorAt(1.0, QColor(34, 40, 47));
-    painter.fillRect(image.rect(), gradient);
+    painter.fillRect(sketch.image.rect(), gradient);
     painter.fillRect(0, 0, 800, 1, QColor(104, 116, 128));
     painter.fillRect(0, 29, 800, 1, QColor(16, 19, 22));
-    return image;
+    return sketch.finish();
 }
 
 QImage wheelBackground()
 {
-    QImage image = canvas(122, 122);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(122, 122);
+    QPainter &painter = sketch.painter;
     const QPointF centre(61, 61);
     QRadialGradient shade(centre, 60);
     shade.setColorAt(0.0, QColor(70, 80, 90));
@@ -127,15 +142,14 @@ QImage wheelBackground()
     painter.setPen(QPen(QColor(255, 255, 255, 40), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, 46, 46);
-    return image;
+    return sketch.finish();
 }
 
 // A mood icon: a round badge with a symbol; selected ones are bright with a warm ring.
 QImage moodIcon(int mood, bool selected)
 {
-    QImage image = canvas(23, 21);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(23, 21);
+    QPainter &painter = sketch.painter;
     const QColor ink = selected ? kIconSelected : kIconNormal;
     const QPointF c(11.5, 10.5);
     if (selected) {
@@ -199,48 +213,44 @@ QImage moodIcon(int mood, bool selected)
         break;
     }
     }
-    return image;
+    return sketch.finish();
 }
 
 QImage tick()
 {
-    QImage image = canvas(12, 11);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(12, 11);
+    QPainter &painter = sketch.painter;
     painter.setPen(QPen(kHighlight, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(QPolygonF({{1.5, 6}, {4.5, 9}, {10.5, 2}}));
-    return image;
+    return sketch.finish();
 }
 
 QImage moodDisabled()
 {
-    QImage image = canvas(11, 11);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(11, 11);
+    QPainter &painter = sketch.painter;
     painter.setPen(QPen(QColor(220, 90, 80), 1.8, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(2, 2), QPointF(9, 9));
     painter.drawLine(QPointF(9, 2), QPointF(2, 9));
-    return image;
+    return sketch.finish();
 }
 
 QImage magnifyingGlass()
 {
-    QImage image = canvas(16, 16);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(16, 16);
+    QPainter &painter = sketch.painter;
     painter.setPen(QPen(kIconSelected, 1.6));
     painter.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
     painter.setPen(QPen(kIconSelected, 2.4, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(10, 10), QPointF(14, 14));
-    return image;
+    return sketch.finish();
 }
 
 // A round button with a chevron; "down" is the pressed look.
 QImage roundChevron(int size, bool pointsRight, bool pointsUp, bool vertical, bool pressed)
 {
-    QImage image = canvas(size, size);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(size, size);
+    QPainter &painter = sketch.painter;
     const QPointF c(size / 2.0, size / 2.0);
     QLinearGradient face(0, 0, 0, size);
     face.setColorAt(0.0, pressed ? QColor(40, 46, 53) : QColor(92, 104, 116));
@@ -262,14 +272,13 @@ QImage roundChevron(int size, bool pointsRight, bool pointsUp, bool vertical, bo
                 << c + QPointF(-d * r * 0.6, r * 1.3);
     }
     painter.drawPolyline(chevron);
-    return image;
+    return sketch.finish();
 }
 
 QImage captureButton()
 {
-    QImage image = canvas(16, 16);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(16, 16);
+    QPainter &painter = sketch.painter;
     painter.setPen(QPen(kIconSelected, 1.2));
     painter.setBrush(QColor(70, 80, 90));
     painter.drawRoundedRect(QRectF(2.5, 1.5, 11, 13), 3, 3);
@@ -278,15 +287,14 @@ QImage captureButton()
     painter.setPen(Qt::NoPen);
     painter.setBrush(kIconSelected);
     painter.drawRect(QRectF(5, 11, 6, 1.5));
-    return image;
+    return sketch.finish();
 }
 
 // The four palette tools and the question icon of the clear confirmation.
 QImage paletteTool(const QString &kind)
 {
-    QImage image = canvas(16, 16);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(16, 16);
+    QPainter &painter = sketch.painter;
     painter.setPen(QPen(kIconSelected, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (kind == QLatin1String("zoom")) {
         painter.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
@@ -317,14 +325,13 @@ QImage paletteTool(const QString &kind)
         painter.setPen(QPen(kHighlight, 1.6, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 1.5));
     }
-    return image;
+    return sketch.finish();
 }
 
 QImage questionIcon()
 {
-    QImage image = canvas(32, 32);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(32, 32);
+    QPainter &painter = sketch.painter;
     QLinearGradient face(0, 0, 0, 32);
     face.setColorAt(0.0, QColor(92, 140, 200));
     face.setColorAt(1.0, QColor(48, 88, 150));
@@ -333,31 +340,29 @@ QImage questionIcon()
     painter.drawEllipse(QPointF(16, 16), 14.5, 14.5);
     painter.setPen(Qt::white);
     painter.setFont(font(20, QFont::Bold));
-    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("?"));
-    return image;
+    painter.drawText(sketch.image.rect(), Qt::AlignCenter, QStringLiteral("?"));
+    return sketch.finish();
 }
 
 QImage backArrow()
 {
-    QImage image = canvas(16, 16);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(16, 16);
+    QPainter &painter = sketch.painter;
     painter.setPen(QPen(kIconSelected, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(QPointF(3, 8), QPointF(13, 8));
     painter.drawPolyline(QPolygonF({{7.5, 3.5}, {3, 8}, {7.5, 12.5}}));
-    return image;
+    return sketch.finish();
 }
 
 // The slider groove: 21 × 7, three 7 × 7 pieces (round left cap, middle, round right cap).
 QImage sliderGroove()
 {
-    QImage image = canvas(21, 7);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(21, 7);
+    QPainter &painter = sketch.painter;
     painter.setPen(QPen(QColor(16, 19, 22), 1.0));
     painter.setBrush(QColor(58, 66, 75));
     painter.drawRoundedRect(QRectF(0.5, 0.5, 20, 6), 3, 3);
-    return image;
+    return sketch.finish();
 }
 
 // Where the light-to-dark ramp shows through: red inside the groove, one pixel in.
@@ -375,24 +380,22 @@ QImage sliderMask()
 
 QImage sliderThumb()
 {
-    QImage image = canvas(13, 13);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(13, 13);
+    QPainter &painter = sketch.painter;
     QRadialGradient knob(QPointF(5, 4.5), 7);
     knob.setColorAt(0.0, QColor(255, 255, 255));
     knob.setColorAt(1.0, QColor(176, 184, 192));
     painter.setPen(QPen(QColor(30, 34, 40), 1.0));
     painter.setBrush(knob);
     painter.drawEllipse(QPointF(6.5, 6.5), 5.5, 5.5);
-    return image;
+    return sketch.finish();
 }
 
 // A scheme button: a dark disc showing the scheme's colour rule as wedges of a wheel.
 QImage schemeIcon(const QString &kind, bool selected)
 {
-    QImage image = canvas(44, 44);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(44, 44);
+    QPainter &painter = sketch.painter;
     const QPointF c(22, 22);
     QRadialGradient face(QPointF(18, 15), 30);
     face.setColorAt(0.0, selected ? QColor(92, 104, 118) : QColor(62, 70, 80));
@@ -442,32 +445,30 @@ QImage schemeIcon(const QString &kind, bool selected)
     painter.setPen(Qt::NoPen);
     painter.setBrush(selected ? QColor(44, 50, 58) : QColor(32, 37, 43));
     painter.drawEllipse(c, 5, 5);
-    return image;
+    return sketch.finish();
 }
 
 QImage neutralMarker(bool selected)
 {
-    QImage image = canvas(9, 9);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(9, 9);
+    QPainter &painter = sketch.painter;
     painter.setPen(Qt::NoPen);
     painter.setBrush(selected ? kHighlight : QColor(188, 188, 188));
     painter.drawPolygon(QPolygonF({{1.5, 1.5}, {7.5, 4.5}, {1.5, 7.5}}));
-    return image;
+    return sketch.finish();
 }
 
 QImage groupToggle(bool open)
 {
-    QImage image = canvas(16, 16);
-    QPainter painter(&image);
-    antialiased(painter);
+    Sketch sketch(16, 16);
+    QPainter &painter = sketch.painter;
     painter.setPen(Qt::NoPen);
     painter.setBrush(kIconSelected);
     if (open)
         painter.drawPolygon(QPolygonF({{3.5, 5.5}, {12.5, 5.5}, {8, 11.5}}));
     else
         painter.drawPolygon(QPolygonF({{5.5, 3.5}, {11.5, 8}, {5.5, 12.5}}));
-    return image;
+    return sketch.finish();
 }
 
 } // namespace
@@ -481,7 +482,7 @@ QByteArray pngData(const QImage &image)
     return bytes;
 }
 
-QList<ThemeItemSpec> systemThemeImages()
+QList<ThemeItemData> systemThemeImages()
 {
     QList<QPair<QString, QImage>> images = {
         {"image.widget.main.background", mainBackground()},
@@ -524,25 +525,24 @@ QList<ThemeItemSpec> systemThemeImages()
         images.append({prefix + QStringLiteral("normal"), schemeIcon(kind, false)});
         images.append({prefix + QStringLiteral("selected"), schemeIcon(kind, true)});
     }
-    QList<ThemeItemSpec> items;
+    QList<ThemeItemData> items;
     for (const auto &image : images)
         items.append({image.first, pngData(image.second)});
     return items;
 }
 
-QList<ThemeItemSpec> collectionThemeImages(const QString &name, const QString &tagline,
+QList<ThemeItemData> collectionThemeImages(const QString &name, const QString &tagline,
                                            const QColor &accent, const QString &mtoLabel)
 {
     // The banner: the collection's name as a wordmark over a dark band with an accent rule.
-    QImage banner = canvas(800, 70);
+    Sketch banner(800, 70);
     {
-        QPainter painter(&banner);
-        antialiased(painter);
+        QPainter &painter = banner.painter;
         QLinearGradient band(0, 0, 800, 0);
         band.setColorAt(0.0, QColor(24, 28, 33));
         band.setColorAt(0.6, QColor(34, 40, 47));
         band.setColorAt(1.0, accent.darker(260));
-        painter.fillRect(banner.rect(), band);
+        painter.fillRect(banner.image.rect(), band);
         painter.fillRect(QRect(0, 66, 800, 4), accent);
         for (int i = 0; i < 5; ++i) {
             QColor swatch = QColor::fromHsvF(std::fmod(accent.hsvHueF() + i * 0.07 + 1.0, 1.0),
@@ -559,28 +559,25 @@ QList<ThemeItemSpec> collectionThemeImages(const QString &name, const QString &t
         painter.setFont(font(12));
         painter.drawText(QRect(112, 42, 640, 18), Qt::AlignLeft | Qt::AlignVCenter, tagline);
     }
-    // The made-to-order overlay: a translucent corner band with a label.
-    QImage mto = canvas(96, 50);
+    // The made-to-order overlay, stretched over a chip (about three times as wide as high):
+    // fine light hatching and a small tag at the bottom right.
+    Sketch mto(120, 40);
     {
-        QPainter painter(&mto);
-        antialiased(painter);
-        painter.fillRect(mto.rect(), QColor(255, 255, 255, 40));
+        QPainter &painter = mto.painter;
+        painter.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
+        for (int x = -40; x < 120; x += 8)
+            painter.drawLine(QPointF(x, 40), QPointF(x + 40, 0));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(20, 24, 28, 200));
-        painter.drawPolygon(QPolygonF({{56, 0}, {96, 0}, {96, 40}}));
-        painter.drawRoundedRect(QRectF(6, 30, 40, 14), 3, 3);
+        painter.setBrush(QColor(20, 24, 28, 210));
+        painter.drawRoundedRect(QRectF(76, 24, 40, 13), 3, 3);
         painter.setPen(Qt::white);
-        painter.setFont(font(10, QFont::Bold));
-        painter.drawText(QRectF(6, 30, 40, 14), Qt::AlignCenter, mtoLabel);
-        painter.setBrush(Qt::white);
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QPointF(84, 12), 4, 4);
+        painter.setFont(font(9, QFont::Bold));
+        painter.drawText(QRectF(76, 24, 40, 13), Qt::AlignCenter, mtoLabel);
     }
     // The about-box logo: a colour fan and the name on the light about box.
-    QImage logo = canvas(128, 48);
+    Sketch logo(128, 48);
     {
-        QPainter painter(&logo);
-        antialiased(painter);
+        QPainter &painter = logo.painter;
         for (int i = 0; i < 6; ++i) {
             painter.save();
             painter.translate(26, 44);
@@ -599,9 +596,9 @@ QList<ThemeItemSpec> collectionThemeImages(const QString &name, const QString &t
         painter.setFont(wordmark);
         painter.drawText(QRectF(54, 4, 74, 40), Qt::AlignLeft | Qt::AlignVCenter, name);
     }
-    return {{QStringLiteral("image.banner"), pngData(banner)},
-            {QStringLiteral("image.mto"), pngData(mto)},
-            {QStringLiteral("image.about.logo"), pngData(logo)}};
+    return {{QStringLiteral("image.banner"), pngData(banner.finish())},
+            {QStringLiteral("image.mto"), pngData(mto.finish())},
+            {QStringLiteral("image.about.logo"), pngData(logo.finish())}};
 }
 
 int textureKinds()

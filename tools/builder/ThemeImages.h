@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CollectionSpec.h"
+#include "CollectionData.h"
 
 #include <QColor>
 #include <QImage>
@@ -15,11 +15,11 @@ namespace Corvane::Builder {
 QByteArray pngData(const QImage &image);
 
 // Every image the picker asks of the system-wide collection, keyed by theme key, as PNG.
-QList<ThemeItemSpec> systemThemeImages();
+QList<ThemeItemData> systemThemeImages();
 
 // The images a selectable collection carries itself: "image.banner" (its name as a wordmark),
 // "image.mto" and "image.about.logo", in the collection's accent colour.
-QList<ThemeItemSpec> collectionThemeImages(const QString &name, const QString &tagline,
+QList<ThemeItemData> collectionThemeImages(const QString &name, const QString &tagline,
                                            const QColor &accent, const QString &mtoLabel);
 
 // A grey surface texture (plaster, linen, wood, brick, stucco, concrete) of the given size;

@@ -44,7 +44,7 @@ int buildDemo(const QString &folder)
 
 int buildFromDeck(const QString &deck, const QString &description, const QString &target)
 {
-    Builder::CollectionSpec collection;
+    Builder::CollectionData collection;
     QString error;
     if (!Builder::readDeck(deck, collection, &error)
         || !Builder::readCollectionDescription(description, collection, &error)
@@ -83,6 +83,8 @@ int runBuildCollection(CommandLine &commandLine)
     if (int(bool(demo)) + int(bool(csv)) + int(bool(synthetic)) != 1)
         throw UsageError(QStringLiteral("give exactly one of --demo, --csv and --synthetic"));
     if (demo) {
+        if (demo->isEmpty())
+            throw UsageError(QStringLiteral("--demo needs a folder"));
         commandLine.positionals(0, QStringLiteral("no further arguments"));
         return buildDemo(*demo);
     }

@@ -16,7 +16,7 @@ namespace Corvane::Builder {
 // be described before any database id exists.
 
 // One colour chip.
-struct ChipSpec
+struct ChipData
 {
     QString code;
     QStringList names; // NAME0 … NAME9
@@ -34,8 +34,8 @@ struct ChipSpec
     bool white = false;
 };
 
-// One card; its chips are the ChipSpecs with `card` equal to `pageIndex`.
-struct CardSpec
+// One card; its chips are the chips with `card` equal to `pageIndex`.
+struct CardData
 {
     int pageIndex = 0;
     QString name; // unique in the collection
@@ -47,27 +47,27 @@ struct CardSpec
 };
 
 // A setting with one or several values (VALUE_INDEX 0, 1, …).
-struct SettingSpec
+struct SettingData
 {
     QString name;
     QStringList values;
 };
 
-struct LocaleTextSpec
+struct LocaleTextData
 {
     QString key;
     QString text;
 };
 
 // A theme item: an encoded image, a colour as "r,g,b[,a]" or a text, stored as a BLOB.
-struct ThemeItemSpec
+struct ThemeItemData
 {
     QString key;
     QByteArray data;
 };
 
 // Scheme chips of one chip (ROW_SCHEME_MAP); chips are indexes into `chips`.
-struct RowSchemeSpec
+struct RowSchemeData
 {
     int chip = 0;
     int scheme = 0;
@@ -77,7 +77,7 @@ struct RowSchemeSpec
 };
 
 // Scheme cards of one card (PAGE_SCHEME); cards are page indexes.
-struct PageSchemeSpec
+struct PageSchemeData
 {
     int card = 0;
     int scheme = 0;
@@ -86,7 +86,7 @@ struct PageSchemeSpec
 };
 
 // Scheme cards of one chip (ROW_TO_PAGE_SCHEME).
-struct RowPageSchemeSpec
+struct RowPageSchemeData
 {
     int chip = 0;
     int scheme = 0;
@@ -95,14 +95,14 @@ struct RowPageSchemeSpec
 };
 
 // A product or product group and the chips it is available in.
-struct ProductSpec
+struct ProductData
 {
     QString name;
     QString code; // empty for product groups
     QVector<int> chips;
 };
 
-struct TrendEntrySpec
+struct TrendEntryData
 {
     int chip = -1; // the chip it corresponds to, or -1
     QString name1;
@@ -110,15 +110,15 @@ struct TrendEntrySpec
     QColor color;
 };
 
-struct TrendGroupSpec
+struct TrendGroupData
 {
     QString name;
     bool defaultOpen = false;
-    QVector<TrendEntrySpec> entries; // in display order
+    QVector<TrendEntryData> entries; // in display order
 };
 
 // A texture and the cards it is offered for.
-struct TextureSpec
+struct TextureData
 {
     QString name;
     QByteArray image; // encoded image
@@ -126,7 +126,7 @@ struct TextureSpec
     QVector<QPair<int, double>> cards; // page index and alpha
 };
 
-struct CollectionSpec
+struct CollectionData
 {
     qint64 id = 1; // COLLECTION.ID inside the file; 0 is the system-wide collection
     QUuid uuid;
@@ -135,18 +135,18 @@ struct CollectionSpec
     int version = 1;
     int order = 1;
     QString language; // the LOCALE column of the texts
-    QList<SettingSpec> settings;
-    QList<LocaleTextSpec> texts;
-    QList<ThemeItemSpec> theme;
-    QVector<CardSpec> cards;
-    QVector<ChipSpec> chips;
-    QVector<RowSchemeSpec> rowSchemes;
-    QVector<PageSchemeSpec> pageSchemes;
-    QVector<RowPageSchemeSpec> rowPageSchemes;
-    QVector<ProductSpec> products;
-    QVector<ProductSpec> productGroups;
-    QVector<TrendGroupSpec> trendGroups;
-    QVector<TextureSpec> textures;
+    QList<SettingData> settings;
+    QList<LocaleTextData> texts;
+    QList<ThemeItemData> theme;
+    QVector<CardData> cards;
+    QVector<ChipData> chips;
+    QVector<RowSchemeData> rowSchemes;
+    QVector<PageSchemeData> pageSchemes;
+    QVector<RowPageSchemeData> rowPageSchemes;
+    QVector<ProductData> products;
+    QVector<ProductData> productGroups;
+    QVector<TrendGroupData> trendGroups;
+    QVector<TextureData> textures;
 
     // Replaces the values of a setting, or appends it.
     void setSetting(const QString &settingName, const QStringList &values);

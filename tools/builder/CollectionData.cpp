@@ -1,4 +1,4 @@
-#include "CollectionSpec.h"
+#include "CollectionData.h"
 
 namespace Corvane::Builder {
 
@@ -24,19 +24,19 @@ void replaceOrAppend(QList<Item> &items, const QString &key, QString Item::*keyM
 
 } // namespace
 
-void CollectionSpec::setSetting(const QString &settingName, const QStringList &values)
+void CollectionData::setSetting(const QString &settingName, const QStringList &values)
 {
-    replaceOrAppend(settings, settingName, &SettingSpec::name, &SettingSpec::values, values);
+    replaceOrAppend(settings, settingName, &SettingData::name, &SettingData::values, values);
 }
 
-void CollectionSpec::setText(const QString &key, const QString &value)
+void CollectionData::setText(const QString &key, const QString &value)
 {
-    replaceOrAppend(texts, key, &LocaleTextSpec::key, &LocaleTextSpec::text, value);
+    replaceOrAppend(texts, key, &LocaleTextData::key, &LocaleTextData::text, value);
 }
 
-void CollectionSpec::setThemeItem(const QString &key, const QByteArray &data)
+void CollectionData::setThemeItem(const QString &key, const QByteArray &data)
 {
-    replaceOrAppend(theme, key, &ThemeItemSpec::key, &ThemeItemSpec::data, data);
+    replaceOrAppend(theme, key, &ThemeItemData::key, &ThemeItemData::data, data);
 }
 
 } // namespace Corvane::Builder

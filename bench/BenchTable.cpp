@@ -1,5 +1,6 @@
 #include "BenchTable.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 
 namespace Corvane::Bench {
@@ -15,6 +16,20 @@ QString number(double value, int decimals)
 }
 
 } // namespace
+
+Measurement timeCalls(const QString &name, int calls, const std::function<void()> &call)
+{
+    call();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < calls; ++i)
+        call();
+    Measurement measurement;
+    measurement.name = name;
+    measurement.calls = calls;
+    measurement.milliseconds = timer.nsecsElapsed() / 1e6 / calls;
+    return measurement;
+}
 
 void BenchTable::add(const Measurement &measurement)
 {

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace Corvane::Bench {
@@ -17,6 +18,9 @@ struct Measurement
     std::optional<double> referenceMilliseconds;
     QString note;
 };
+
+// Runs `call` once to warm up, then `calls` times, and reports the mean time per call.
+Measurement timeCalls(const QString &name, int calls, const std::function<void()> &call);
 
 // The results of one run, printed as an aligned table.
 class BenchTable

@@ -5,28 +5,23 @@
 
 namespace Corvane::Bench {
 
-// A data folder in a temporary directory holding one enabled collection of `chipCount`
-// chips with deterministic pseudo-random sRGB colours, seven to a card.
+// A data folder in a temporary directory holding the collection builder's synthetic
+// collection of `chipCount` chips, made the database folder of the process.
 class SyntheticCollection
 {
 public:
     explicit SyntheticCollection(int chipCount);
 
-    // Whether the file was written; `error` says why not.
+    // Whether the collection was written and found; `error` says why not.
     bool isValid() const;
     QString error() const;
 
-    QString databaseFolder() const;
     QUuid uuid() const;
 
-    // Makes this folder the database folder of the process.
-    void activate() const;
-
 private:
-    bool write(int chipCount);
-
     QTemporaryDir m_dir;
     QString m_error;
+    QUuid m_uuid;
 };
 
 } // namespace Corvane::Bench

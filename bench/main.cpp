@@ -30,6 +30,7 @@ constexpr int kReferenceCount = 200;
 // Fewer references in the slow dirty-register state keep the run short.
 constexpr int kDirtyReferenceCount = 20;
 constexpr quint32 kReferenceSeed = 4711u;
+constexpr int kQueryCalls = 10;
 
 QTextStream &out()
 {
@@ -119,7 +120,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tessary_bench: %s\n", qPrintable(collection.error()));
         return 2;
     }
-    collection.activate();
 
     QVector<DB::LabEntry> candidates;
     const int status = DB::loadLabEntries(collection.uuid(), candidates);
@@ -140,6 +140,12 @@ int main(int argc, char **argv)
     bool identical = false;
     table.add(measureNearestColors(nearest, candidates, kReferenceCount, identical));
     identical = identical && identicalDirty;
+
+    table.add(Bench::timeCalls(QStringLiteral("loadLabEntries (%1 chips)").arg(kChipCount),
+                               kQueryCalls, [&collection] {
+                                   QVector<DB::LabEntry> entries;
+                                   DB::loadLabEntries(collection.uuid(), entries);
+                               }));
 
     out() << table.toText();
     out().flush();

@@ -100,13 +100,35 @@ constexpr double kRotationMax = 0.8661;
 // Larger result counts gain little from pruning; they take the plain pass.
 constexpr int kPrunedMaxCount = 64;
 
-// Whether |dL'| / SL alone exceeds `limit`, using SL <= 1 + 0.015 |mean L - 50| to avoid a
-// square root: the cheap first test that rejects most candidates.
+// Whether |dL'| / SL alone exceeds `limit`, using SL <= 1 + 0.015 |mean L - 50|: a few
+// operations that reject most candidates.
 bool lightnessExceeds(const DB::LabEntry &reference, const DB::LabEntry &candidate, double limit)
 {
     const double deltaL = std::fabs(candidate.l - reference.l);
     const double offset = std::fabs((reference.l + candidate.l) / 2.0 - 50.0);
     return deltaL > limit * (1.0 + 0.015 * offset);
+}
+
+// Whether a coarse lower bound of the whole difference exceeds `limit`; it needs no square
+// root or division. It uses SL <= 1 + 0.015 |mean L - 50|,
+// C' <= 1.5 C <= 1.5 (|a| + |b|) for SC, SH <= SC, (a1' - a2')^2 >= (a1 - a2)^2, and that the
+// rotation term removes at most the share kRotationMax of the chroma and hue terms.
+bool coarseBoundExceeds(const DB::LabEntry &reference, const DB::LabEntry &candidate, double limit)
+{
+    const double deltaL = candidate.l - reference.l;
+    const double deltaA = candidate.a - reference.a;
+    const double deltaB = candidate.b - reference.b;
+    const double lightnessWeightMax
+        = 1.0 + 0.015 * std::fabs((reference.l + candidate.l) / 2.0 - 50.0);
+    const double chromaWeightMax = 1.0
+        + 0.045 * 0.75
+            * (std::fabs(reference.a) + std::fabs(reference.b) + std::fabs(candidate.a)
+               + std::fabs(candidate.b));
+    const double l2 = lightnessWeightMax * lightnessWeightMax;
+    const double c2 = chromaWeightMax * chromaWeightMax;
+    // (dL/SL)^2 + (1 - r/2) (da^2 + db^2) / SC^2 > limit^2, multiplied out by SL^2 SC^2.
+    return deltaL * deltaL * c2 + (1.0 - kRotationMax) * (deltaA * deltaA + deltaB * deltaB) * l2
+        > limit * limit * l2 * c2;
 }
 
 // A lower bound of the squared CIEDE2000 difference without any trigonometry: the lightness
@@ -166,13 +188,15 @@ double seedThreshold(const DB::LabEntry &reference, const QVector<DB::LabEntry> 
     const auto farther = [](const std::pair<double, int> &x, const std::pair<double, int> &y) {
         return x.first < y.first;
     };
+    // The largest distance kept once maxCount are kept; nothing farther can enter.
+    double farthest = std::numeric_limits<double>::infinity();
     for (int i = 0; i < candidates.size(); ++i) {
         const DB::LabEntry &candidate = candidates.at(i);
         const double dl = candidate.l - reference.l;
         const double da = candidate.a - reference.a;
         const double db = candidate.b - reference.b;
         const double distance = dl * dl + da * da + db * db;
-        if (nearest.size() == maxCount && !(distance < nearest.front().first))
+        if (!(distance < farthest))
             continue;
         nearest.append({distance, i});
         std::push_heap(nearest.begin(), nearest.end(), farther);
@@ -180,6 +204,8 @@ double seedThreshold(const DB::LabEntry &reference, const QVector<DB::LabEntry> 
             std::pop_heap(nearest.begin(), nearest.end(), farther);
             nearest.removeLast();
         }
+        if (nearest.size() == maxCount)
+            farthest = nearest.constFirst().first;
     }
     if (nearest.size() < maxCount)
         return std::numeric_limits<double>::infinity();
@@ -279,7 +305,8 @@ void findNearestColors(const DB::LabEntry &reference, const QVector<DB::LabEntry
     const double referenceChroma = chroma(reference);
     double limit = seed + kBoundMargin * (1.0 + seed);
     for (const DB::LabEntry &candidate : candidates) {
-        if (lightnessExceeds(reference, candidate, limit))
+        if (lightnessExceeds(reference, candidate, limit)
+            || coarseBoundExceeds(reference, candidate, limit))
             continue;
         if (lowerBoundSquared(reference, referenceChroma, candidate) > limit * limit)
             continue;

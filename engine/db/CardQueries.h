@@ -15,7 +15,8 @@ namespace Corvane::DB {
 // collection through COLLECTION_PAGE_MAP. Mood 1 to 6 selects pages of that mood, 7
 // every mood except offwhite and neutral; `exterior` keeps only exterior pages.
 // Results: 0 found; -1 statement failed or nothing found; -6 no card passes the filters;
-// or the negative code of ensureConnection.
+// or the negative code of ensureConnection. A page query that fails leaves its output page
+// as it was; a chip lookup empties its output chip first.
 
 // A statement over the collection's pages ordered by segment and page index; its two open
 // placeholders take the comparison operator and the segment.

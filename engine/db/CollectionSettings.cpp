@@ -7,9 +7,9 @@
 #include "StatusCodes.h"
 
 #include <QHash>
-#include <QSqlRecord>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 

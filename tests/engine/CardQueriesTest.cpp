@@ -4,23 +4,17 @@
 #include "CollectionFixture.h"
 #include "CollectionRegistry.h"
 #include "Enums.h"
-#include "ModuleValues.h"
+#include "TestDecks.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <algorithm>
 
 using namespace Corvane;
 using namespace Corvane::DB;
-using Corvane::Test::CollectionFixture;
+using namespace Corvane::Test;
 
 namespace {
-
-const QString kDeck = QStringLiteral("deck.db");
-const QUuid kDeckA = QUuid::fromString(QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}"));
-const QUuid kDeckB = QUuid::fromString(QStringLiteral("{bbbbbbbb-0000-4000-8000-000000000002}"));
-const QUuid kUnknown = QUuid::fromString(QStringLiteral("{cccccccc-0000-4000-8000-000000000003}"));
 
 struct CardSpec
 {
@@ -39,16 +33,14 @@ constexpr CardSpec kCards[]
 // holds three chips stored out of order. Deck B (id 2) is empty.
 void buildDeck(CollectionFixture &fixture)
 {
-    fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"), QStringLiteral("A"), 1);
-    fixture.addCollection(kDeck, 2, kDeckB.toString(), QStringLiteral("B"), QStringLiteral("B"), 2);
+    createDecks(fixture);
     for (const CardSpec &card : kCards) {
         const qint64 pageId = fixture.addPage(
-            kDeck, 1, card.pageIndex, card.segment,
+            kDeckFile, 1, card.pageIndex, card.segment,
             {{QStringLiteral("MOOD"), card.mood}, {QStringLiteral("EXTERIOR"), card.exterior}});
         const QList<int> positions = card.pageIndex == 1 ? QList<int> {3, 1, 2} : QList<int> {1};
         for (const int position : positions) {
-            fixture.addRow(kDeck, 1, pageId, position, QColor(10 * card.pageIndex, position, 0),
+            fixture.addRow(kDeckFile, 1, pageId, position, QColor(10 * card.pageIndex, position, 0),
                            {{QStringLiteral("CODE"),
                              QStringLiteral("C%1-%2").arg(card.pageIndex).arg(position)}});
         }
@@ -68,8 +60,7 @@ QList<int> rowIndexes(const ColorPage &page)
 
 void CardQueriesTest::cleanup()
 {
-    collectionRegistry().clear();
-    setDatabaseFolder(QString());
+    resetEngineState();
 }
 
 void CardQueriesTest::firstPageInSegment_data()
@@ -265,10 +256,10 @@ void CardQueriesTest::rowNearRgb()
     QFETCH(int, status);
 
     CollectionFixture fixture;
-    fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"), QStringLiteral("A"), 1);
-    const qint64 pageId = fixture.addPage(kDeck, 1, 1, 1);
-    fixture.addRow(kDeck, 1, pageId, 1, stored, {{QStringLiteral("CODE"), QStringLiteral("N")}});
+    createDecks(fixture);
+    const qint64 pageId = fixture.addPage(kDeckFile, 1, 1, 1);
+    fixture.addRow(kDeckFile, 1, pageId, 1, stored,
+                   {{QStringLiteral("CODE"), QStringLiteral("N")}});
     fixture.activate();
 
     ColorEntry entry;
@@ -313,9 +304,9 @@ void CardQueriesTest::pageMappedToTwoCollections()
     CollectionFixture fixture;
     buildDeck(fixture);
     // Card 7 belongs to deck A and is shown in deck B as well.
-    const qint64 pageId = fixture.addPage(kDeck, 1, 7, 4);
-    fixture.mapPage(kDeck, 2, pageId);
-    fixture.addRow(kDeck, 1, pageId, 1, QColor(7, 7, 7),
+    const qint64 pageId = fixture.addPage(kDeckFile, 1, 7, 4);
+    fixture.mapPage(kDeckFile, 2, pageId);
+    fixture.addRow(kDeckFile, 1, pageId, 1, QColor(7, 7, 7),
                    {{QStringLiteral("CODE"), QStringLiteral("SHARED")}});
 
     for (const QUuid &collection : {kDeckA, kDeckB}) {
@@ -359,14 +350,14 @@ void CardQueriesTest::rowByCodeInEnabledCollections()
     QFETCH(QString, foundCode);
 
     CollectionFixture fixture;
-    fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"), QStringLiteral("A"), 1,
-                          enabled);
-    const qint64 pageId = fixture.addPage(kDeck, 1, 1, 1);
+    fixture.createFile(kDeckFile);
+    fixture.addCollection(kDeckFile, 1, kDeckA.toString(), QStringLiteral("A"), QStringLiteral("A"),
+                          1, enabled);
+    const qint64 pageId = fixture.addPage(kDeckFile, 1, 1, 1);
     int position = 1;
     for (const QString &stored :
          {QStringLiteral("SW 6258"), QStringLiteral("O'Neil Red"), QStringLiteral("6\" Blue")}) {
-        fixture.addRow(kDeck, 1, pageId, position++, QColor(1, 2, 3),
+        fixture.addRow(kDeckFile, 1, pageId, position++, QColor(1, 2, 3),
                        {{QStringLiteral("CODE"), stored}});
     }
     fixture.activate();
@@ -381,10 +372,10 @@ void CardQueriesTest::rowByRgbInEnabledCollections()
 {
     CollectionFixture fixture;
     buildDeck(fixture);
-    fixture.addCollection(kDeck, 3, kUnknown.toString(), QStringLiteral("OFF"),
+    fixture.addCollection(kDeckFile, 3, kUnknownDeck.toString(), QStringLiteral("OFF"),
                           QStringLiteral("Off"), 3, 0);
-    const qint64 pageId = fixture.addPage(kDeck, 3, 1, 1);
-    fixture.addRow(kDeck, 3, pageId, 1, QColor(200, 201, 202),
+    const qint64 pageId = fixture.addPage(kDeckFile, 3, 1, 1);
+    fixture.addRow(kDeckFile, 3, pageId, 1, QColor(200, 201, 202),
                    {{QStringLiteral("CODE"), QStringLiteral("HIDDEN")}});
 
     ColorEntry entry;
@@ -399,17 +390,14 @@ void CardQueriesTest::rowByRgbInEnabledCollections()
 void CardQueriesTest::connectionErrors()
 {
     CollectionFixture fixture;
-    const QString path = fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"), QStringLiteral("A"), 1);
-    fixture.activate();
-    ensureCollections();
-    QVERIFY(QFile::remove(path));
+    createDecks(fixture);
+    QVERIFY(discoverThenRemoveDeckFile(fixture));
 
     ColorEntry entry;
     entry.red = 5;
     QCOMPARE(loadRowById(QUuid(), 1, entry), -2);
     QCOMPARE(entry.red, -1); // emptied before the failure
-    QCOMPARE(loadRowAt(kUnknown, 1, 1, entry), -4);
+    QCOMPARE(loadRowAt(kUnknownDeck, 1, 1, entry), -4);
     QCOMPARE(loadRowNearRgb(kDeckA, QColor(1, 2, 3), entry), -5);
     int segment = 0;
     QCOMPARE(findSegmentWithPages(kDeckA, 3, MoodAll, false, segment), -5);

@@ -1,11 +1,9 @@
 #include "CollectionSettingsTest.h"
 
 #include "CollectionFixture.h"
-#include "CollectionRegistry.h"
 #include "CollectionSettings.h"
-#include "ModuleValues.h"
+#include "TestDecks.h"
 
-#include <QFile>
 #include <QSize>
 #include <QTest>
 
@@ -14,14 +12,9 @@
 
 using namespace Corvane;
 using namespace Corvane::DB;
-using Corvane::Test::CollectionFixture;
+using namespace Corvane::Test;
 
 namespace {
-
-const QString kDeck = QStringLiteral("deck.db");
-const QUuid kDeckA = QUuid::fromString(QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}"));
-const QUuid kDeckB = QUuid::fromString(QStringLiteral("{bbbbbbbb-0000-4000-8000-000000000002}"));
-constexpr qint64 kSystemWideId = 0;
 
 using Accessor = std::function<QVariant(const QUuid &)>;
 
@@ -88,22 +81,13 @@ void addSettings(CollectionFixture &fixture, qint64 collectionId, const QVariant
 {
     for (auto it = settings.cbegin(); it != settings.cend(); ++it) {
         if (it.value().typeId() != QMetaType::QVariantList) {
-            fixture.addSetting(kDeck, collectionId, it.key(), it.value());
+            fixture.addSetting(kDeckFile, collectionId, it.key(), it.value());
             continue;
         }
         const QVariantList values = it.value().toList();
         for (int index = values.size() - 1; index >= 0; --index)
-            fixture.addSetting(kDeck, collectionId, it.key(), values.at(index), index);
+            fixture.addSetting(kDeckFile, collectionId, it.key(), values.at(index), index);
     }
-}
-
-void createDeck(CollectionFixture &fixture)
-{
-    fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"),
-                          QStringLiteral("Deck A"), 1);
-    fixture.addCollection(kDeck, 2, kDeckB.toString(), QStringLiteral("B"),
-                          QStringLiteral("Deck B"), 2);
 }
 
 QVariantList ints(std::initializer_list<int> values)
@@ -118,10 +102,7 @@ QVariantList ints(std::initializer_list<int> values)
 
 void CollectionSettingsTest::cleanup()
 {
-    CollectionSettings::setCurrentCollection(QUuid());
-    loadDisplayOrders(QUuid());
-    collectionRegistry().clear();
-    setDatabaseFolder(QString());
+    resetEngineState();
 }
 
 void CollectionSettingsTest::typedValues_data()
@@ -192,10 +173,15 @@ void CollectionSettingsTest::typedValues_data()
         {{"tab.bar.page", QVariantList {" pageofcolorvistral ", "PageOfNothing", "8"}}},
         ints({1, 4, 0, 8}));
     add("tab pages missing", "tabBarPages", none, ints({1}));
+    add("tab pages with a value that is no text", "tabBarPages",
+        {{"tab.bar.page", QVariantList {"PageOfTextures", QByteArray("PageOfProducts")}}},
+        ints({1, 2, 4, 8}));
     add("schemes", "schemes", {{"schemes", QVariantList {"Dramatic", " harmonic "}}}, ints({5, 1}));
     add("schemes with an unknown name", "schemes",
         {{"schemes", QVariantList {"natural neutral", "pastel"}}}, ints({9, 0}));
     add("schemes missing", "schemes", none, QVariantList());
+    add("schemes with a value that is no text", "schemes",
+        {{"schemes", QVariantList {"dynamic", QByteArray("contrast")}}}, QVariantList());
 
     add("chip size", "colorVistralChipSize",
         {{"widget.color.vistral.chip.width", "80"}, {"widget.color.vistral.chip.height", "60"}},
@@ -223,11 +209,11 @@ void CollectionSettingsTest::typedValues()
     QVERIFY(accessors().contains(accessor));
 
     CollectionFixture fixture;
-    createDeck(fixture);
+    createDecks(fixture);
     addSettings(fixture, 1, settings);
     addSettings(fixture, kSystemWideId, systemSettings);
     // The other collection's values must not leak into deck A's answers.
-    fixture.addSetting(kDeck, 2, QStringLiteral("card.type"), QStringLiteral("duvalin"));
+    fixture.addSetting(kDeckFile, 2, QStringLiteral("card.type"), QStringLiteral("duvalin"));
     fixture.activate();
 
     const QVariant first = accessors().value(accessor)(kDeckA);
@@ -239,9 +225,9 @@ void CollectionSettingsTest::typedValues()
 void CollectionSettingsTest::cacheFollowsCollection()
 {
     CollectionFixture fixture;
-    createDeck(fixture);
-    fixture.addSetting(kDeck, 1, QStringLiteral("card.type"), QStringLiteral("normal"));
-    fixture.addSetting(kDeck, 2, QStringLiteral("card.type"), QStringLiteral("duvalin"));
+    createDecks(fixture);
+    fixture.addSetting(kDeckFile, 1, QStringLiteral("card.type"), QStringLiteral("normal"));
+    fixture.addSetting(kDeckFile, 2, QStringLiteral("card.type"), QStringLiteral("duvalin"));
     fixture.activate();
 
     QCOMPARE(CollectionSettings::cardType(kDeckB), CardTypeDuvalin);
@@ -249,8 +235,8 @@ void CollectionSettingsTest::cacheFollowsCollection()
 
     // A present value is cached; a missing one is asked again on every call.
     QCOMPARE(CollectionSettings::numOfSegments(kDeckA), 12);
-    fixture.addSetting(kDeck, 1, QStringLiteral("num.of.segments"), QStringLiteral("16"));
-    fixture.exec(kDeck,
+    fixture.addSetting(kDeckFile, 1, QStringLiteral("num.of.segments"), QStringLiteral("16"));
+    fixture.exec(kDeckFile,
                  QStringLiteral("UPDATE SETTING SET VALUE = 'duvalin' WHERE NAME = "
                                 "'card.type' AND COLLECTION_ID = 1"));
     QCOMPARE(CollectionSettings::numOfSegments(kDeckA), 16);
@@ -284,10 +270,10 @@ void CollectionSettingsTest::availableTabBarPages()
     QFETCH(int, pages);
 
     CollectionFixture fixture;
-    createDeck(fixture);
+    createDecks(fixture);
     addSettings(fixture, 1, settings);
     if (systemTextures)
-        fixture.addSetting(kDeck, kSystemWideId, QStringLiteral("has.textures.page"), 1);
+        fixture.addSetting(kDeckFile, kSystemWideId, QStringLiteral("has.textures.page"), 1);
     fixture.activate();
 
     QCOMPARE(CollectionSettings::availableTabBarPages(kDeckA), pages);
@@ -296,7 +282,7 @@ void CollectionSettingsTest::availableTabBarPages()
 void CollectionSettingsTest::rawLookupsAndOrders()
 {
     CollectionFixture fixture;
-    createDeck(fixture);
+    createDecks(fixture);
     addSettings(fixture, 1,
                 {{"row.name.display.order", QVariantList {"2", "0", "x", "7"}},
                  {"page.name.search.order", QVariantList {"1"}},
@@ -362,16 +348,16 @@ void CollectionSettingsTest::tooltipText()
     QFETCH(QString, html);
 
     CollectionFixture fixture;
-    createDeck(fixture);
+    createDecks(fixture);
     for (const QString &flag : flags)
-        fixture.addSetting(kDeck, 1, flag, 1);
+        fixture.addSetting(kDeckFile, 1, flag, 1);
     addSettings(fixture, 1,
                 {{"page.name.display.order", QVariantList {"0"}},
                  {"row.name.display.order", QVariantList {"1", "4", "0"}},
                  {"row.extra.display.order", QVariantList {"0", "5"}}});
-    const qint64 pageId = fixture.addPage(kDeck, 1, 3, 1, {{"NAME0", "Card name"}});
+    const qint64 pageId = fixture.addPage(kDeckFile, 1, 3, 1, {{"NAME0", "Card name"}});
     const qint64 rowId = fixture.addRow(
-        kDeck, 1, pageId, 2, Qt::blue,
+        kDeckFile, 1, pageId, 2, Qt::blue,
         {{"CODE", "SW-1"}, {"NAME0", "Ocean"}, {"NAME1", "Meer"}, {"EXTRA0", "matt"}});
     fixture.activate();
     QCOMPARE(loadDisplayOrders(kDeckA), 0);
@@ -384,14 +370,10 @@ void CollectionSettingsTest::tooltipText()
 void CollectionSettingsTest::unopenableCollection()
 {
     CollectionFixture fixture;
-    const QString path = fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"),
-                          QStringLiteral("Deck A"), 1);
-    fixture.addSetting(kDeck, 1, QStringLiteral("num.of.segments"), 20);
-    fixture.addSetting(kDeck, 1, QStringLiteral("has.exterior.filter"), 0);
-    fixture.activate();
-    ensureCollections();
-    QVERIFY(QFile::remove(path));
+    createDecks(fixture);
+    fixture.addSetting(kDeckFile, 1, QStringLiteral("num.of.segments"), 20);
+    fixture.addSetting(kDeckFile, 1, QStringLiteral("has.exterior.filter"), 0);
+    QVERIFY(discoverThenRemoveDeckFile(fixture));
 
     QCOMPARE(CollectionSettings::numOfSegments(kDeckA), 12);
     QVERIFY(CollectionSettings::hasExteriorFilter(kDeckA));

@@ -1,22 +1,17 @@
 #include "SearchQueriesTest.h"
 
 #include "CollectionFixture.h"
-#include "CollectionRegistry.h"
 #include "CollectionSettings.h"
-#include "ModuleValues.h"
 #include "SearchQueries.h"
+#include "TestDecks.h"
 
 #include <QTest>
 
 using namespace Corvane;
 using namespace Corvane::DB;
-using Corvane::Test::CollectionFixture;
+using namespace Corvane::Test;
 
 namespace {
-
-const QString kDeck = QStringLiteral("deck.db");
-const QUuid kDeckA = QUuid::fromString(QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}"));
-const QUuid kDeckB = QUuid::fromString(QStringLiteral("{bbbbbbbb-0000-4000-8000-000000000002}"));
 
 // Deck A: card 1 "Sunrise" (NAME1) with chips SW-1 "Ocean" and O'Neil "crème"; card 2 with
 // chip a-7 "Ocean" and a blank name; card 3 "Lonely" (NAME1) without chips. NAME3 "Hidden"
@@ -24,34 +19,33 @@ const QUuid kDeckB = QUuid::fromString(QStringLiteral("{bbbbbbbb-0000-4000-8000-
 // 0, 12, -1, 2; otherwise there are no search orders. Deck B holds chip "B-1" only.
 void buildDeck(CollectionFixture &fixture, bool withOrders)
 {
-    fixture.createFile(kDeck);
-    fixture.addCollection(kDeck, 1, kDeckA.toString(), QStringLiteral("A"), QStringLiteral("A"), 1);
-    fixture.addCollection(kDeck, 2, kDeckB.toString(), QStringLiteral("B"), QStringLiteral("B"), 2);
+    createDecks(fixture);
     if (withOrders) {
-        fixture.addSetting(kDeck, 1, QStringLiteral("page.name.search.order"), 1);
+        fixture.addSetting(kDeckFile, 1, QStringLiteral("page.name.search.order"), 1);
         int index = 0;
         for (const int column : {0, 12, -1, 2})
-            fixture.addSetting(kDeck, 1, QStringLiteral("row.name.search.order"), column, index++);
+            fixture.addSetting(kDeckFile, 1, QStringLiteral("row.name.search.order"), column,
+                               index++);
     }
-    const qint64 sunrise = fixture.addPage(kDeck, 1, 1, 4,
+    const qint64 sunrise = fixture.addPage(kDeckFile, 1, 1, 4,
                                            {{QStringLiteral("NAME1"), QStringLiteral("Sunrise")},
                                             {QStringLiteral("MOOD"), 3},
                                             {QStringLiteral("EXTERIOR"), 1}});
-    fixture.addRow(kDeck, 1, sunrise, 1, Qt::blue,
+    fixture.addRow(kDeckFile, 1, sunrise, 1, Qt::blue,
                    {{QStringLiteral("CODE"), QStringLiteral("SW-1")},
                     {QStringLiteral("NAME0"), QStringLiteral("Ocean")},
                     {QStringLiteral("NAME3"), QStringLiteral("Hidden")}});
-    fixture.addRow(kDeck, 1, sunrise, 2, Qt::red,
+    fixture.addRow(kDeckFile, 1, sunrise, 2, Qt::red,
                    {{QStringLiteral("CODE"), QStringLiteral("O'Neil")},
                     {QStringLiteral("NAME0"), QString::fromUtf8("crème")}});
-    const qint64 second = fixture.addPage(kDeck, 1, 2, 6, {{QStringLiteral("MOOD"), 7}});
-    fixture.addRow(kDeck, 1, second, 3, Qt::green,
+    const qint64 second = fixture.addPage(kDeckFile, 1, 2, 6, {{QStringLiteral("MOOD"), 7}});
+    fixture.addRow(kDeckFile, 1, second, 3, Qt::green,
                    {{QStringLiteral("CODE"), QStringLiteral("a-7")},
                     {QStringLiteral("NAME0"), QStringLiteral("Ocean")},
                     {QStringLiteral("NAME2"), QStringLiteral("   ")}});
-    fixture.addPage(kDeck, 1, 3, 8, {{QStringLiteral("NAME1"), QStringLiteral("Lonely")}});
-    const qint64 other = fixture.addPage(kDeck, 2, 1, 1);
-    fixture.addRow(kDeck, 2, other, 1, Qt::black,
+    fixture.addPage(kDeckFile, 1, 3, 8, {{QStringLiteral("NAME1"), QStringLiteral("Lonely")}});
+    const qint64 other = fixture.addPage(kDeckFile, 2, 1, 1);
+    fixture.addRow(kDeckFile, 2, other, 1, Qt::black,
                    {{QStringLiteral("CODE"), QStringLiteral("B-1")}});
     fixture.activate();
     QCOMPARE(loadDisplayOrders(kDeckA), 0);
@@ -61,9 +55,7 @@ void buildDeck(CollectionFixture &fixture, bool withOrders)
 
 void SearchQueriesTest::cleanup()
 {
-    loadDisplayOrders(QUuid());
-    collectionRegistry().clear();
-    setDatabaseFolder(QString());
+    resetEngineState();
 }
 
 void SearchQueriesTest::completionWords_data()

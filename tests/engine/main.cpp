@@ -2,10 +2,13 @@
 #include "CollectionSettingsTest.h"
 #include "DiscoveryTest.h"
 #include "RecordsTest.h"
+#include "SchemeQueriesTest.h"
 #include "SearchQueriesTest.h"
 #include "TestMain.h"
+#include "ThemeResourcesTest.h"
+#include "VistralQueriesTest.h"
 
 #include <QGuiApplication>
 
 TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest,
-                  CollectionSettingsTest)
+                  CollectionSettingsTest, ThemeResourcesTest, SchemeQueriesTest, VistralQueriesTest)

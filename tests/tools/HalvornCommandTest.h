@@ -11,4 +11,7 @@ private Q_SLOTS:
     void badInput_data();
     void badInput();
     void pickScreenshot();
+    void searchAndComplete_data();
+    void searchAndComplete();
+    void searchWithoutCollections();
 };

@@ -1,8 +1,9 @@
 #include "BuilderTest.h"
 #include "HalvornCommandTest.h"
+#include "NearestCommandTest.h"
 #include "TestMain.h"
 
 #include <QGuiApplication>
 
 // A GUI application: the builder draws the demo theme with QPainter (offscreen).
-TESSARY_TEST_MAIN(QGuiApplication, HalvornCommandTest, BuilderTest)
+TESSARY_TEST_MAIN(QGuiApplication, HalvornCommandTest, BuilderTest, NearestCommandTest)

@@ -9,6 +9,7 @@ int runCollections(CommandLine &commandLine);
 int runSearch(CommandLine &commandLine);
 int runComplete(CommandLine &commandLine);
 int runPick(CommandLine &commandLine);
+int runNearest(CommandLine &commandLine);
 int runBuildCollection(CommandLine &commandLine);
 
 } // namespace Corvane::Cli

@@ -31,6 +31,9 @@ const Command kCommands[] = {
      "complete PREFIX [--collection UUID|SYSTEMID] [--data-dir DIR]"},
     {"pick", Application::Widgets, runPick,
      "pick [--initial-color 0x00BBGGRR] [--screenshot FILE.png] [--data-dir DIR]"},
+    {"nearest", Application::Core, runNearest,
+     "nearest (--rgb '#RRGGBB' | --lab L,a,b) [--collection UUID|SYSTEMID] [-n N] "
+     "[--data-dir DIR]"},
     {"build-collection", Application::Gui, runBuildCollection,
      "build-collection (--demo DIR | --csv DECK.csv --json COLLECTION.json --out FILE.db | "
      "--synthetic N --out FILE.db)"},

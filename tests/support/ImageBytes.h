@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+namespace Corvane::Test {
+
+// The PNG encoding of a red image of `size`, as collection files store images.
+inline QByteArray pngBytes(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace Corvane::Test

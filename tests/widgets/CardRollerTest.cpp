@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 
 using namespace Corvane;
@@ -192,6 +193,29 @@ void CardRollerTest::madeToOrderChips()
     QSignalSpy rows(&roller, &CardRollerWidget::rowChangedInteractively);
     QTest::mouseClick(&roller, Qt::LeftButton, Qt::NoModifier, chip.center());
     QCOMPARE(rows.count(), rowSignals);
+}
+
+void CardRollerTest::toolTips()
+{
+    m_deck.reset();
+    StateStore().setPageIndex(WidgetDeck::normal, 2);
+    CardRollerWidget roller;
+    roller.resize(kRollerSize);
+    roller.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&roller));
+    grabbed(roller);
+
+    const auto moveTo = [&roller](const QPoint &position) {
+        QMouseEvent move(QEvent::MouseMove, position, roller.mapToGlobal(position), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&roller, &move);
+    };
+    moveTo(roller.chipRects(CardRollerWidget::RightCard).at(1).center());
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().contains(QLatin1String("N3-2")), qPrintable(QToolTip::text()));
+    // Between the cards there is no chip: the tip goes away.
+    moveTo(QPoint(roller.cardRect(CardRollerWidget::LeftCard).right() + 3, 100));
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void CardRollerTest::wheel_data()

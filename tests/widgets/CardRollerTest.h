@@ -17,6 +17,7 @@ private Q_SLOTS:
     void clicks();
     void madeToOrderChips_data();
     void madeToOrderChips();
+    void toolTips();
     void wheel_data();
     void wheel();
 

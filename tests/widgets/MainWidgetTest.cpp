@@ -108,6 +108,38 @@ void MainWidgetTest::layout()
     QCOMPARE(main.copyrightLabel()->geometry().right(), 799 - 13);
 }
 
+void MainWidgetTest::initialState_data()
+{
+    QTest::addColumn<QUuid>("collection");
+    QTest::addColumn<int>("tabPage");
+    QTest::addColumn<int>("schemeKind");
+
+    // The page order always starts with the colour schemes, which every collection offers.
+    QTest::newRow("products listed first, schemes configured")
+        << WidgetDeck::normal << int(PageOfColorSchemes) << int(Contrast);
+    QTest::newRow("no pages or schemes configured")
+        << WidgetDeck::duvalin << int(PageOfColorSchemes) << int(SchemeNone);
+}
+
+void MainWidgetTest::initialState()
+{
+    QFETCH(QUuid, collection);
+    QFETCH(int, tabPage);
+    QFETCH(int, schemeKind);
+
+    m_deck.reset(collection);
+    MainWidget main(&currentMainWidget);
+    QCOMPARE(int(StateStore().tabPageIndex(collection)), tabPage);
+    QCOMPARE(int(StateStore().schemeKind(collection)), schemeKind);
+
+    // Stored values are kept.
+    StateStore().setTabPageIndex(collection, PageOfProducts);
+    StateStore().setSchemeKind(collection, Dramatic);
+    MainWidget again(&currentMainWidget);
+    QCOMPARE(StateStore().tabPageIndex(collection), PageOfProducts);
+    QCOMPARE(StateStore().schemeKind(collection), Dramatic);
+}
+
 void MainWidgetTest::taskButtons()
 {
     m_deck.reset();

@@ -17,6 +17,8 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void layout();
+    void initialState_data();
+    void initialState();
     void taskButtons();
     void taskButtonRow_data();
     void taskButtonRow();

@@ -64,6 +64,13 @@ WidgetDeck::WidgetDeck()
     }
     fixture.addSetting(kDeck, 1, QStringLiteral("card.type"), QStringLiteral("normal"));
     fixture.addSetting(kDeck, 2, QStringLiteral("card.type"), QStringLiteral("duvalin"));
+    fixture.addSetting(kDeck, 1, QStringLiteral("schemes"), QStringLiteral("contrast"), 0);
+    fixture.addSetting(kDeck, 1, QStringLiteral("schemes"), QStringLiteral("harmonic"), 1);
+    fixture.addSetting(kDeck, 1, QStringLiteral("tab.bar.page"), QStringLiteral("PageOfProducts"),
+                       0);
+    fixture.addSetting(kDeck, 1, QStringLiteral("has.product.groups.page"), QStringLiteral("1"));
+    fixture.addSetting(kDeck, 1, QStringLiteral("color.tooltip.show.row.code"),
+                       QStringLiteral("1"));
     fixture.addSetting(kDeck, 2, QStringLiteral("header.link"),
                        QStringLiteral("https://example.invalid/duvalin"));
     fixture.insert(kDeck, QStringLiteral("LOCALE"),

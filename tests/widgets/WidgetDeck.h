@@ -14,7 +14,9 @@ namespace Corvane::Test {
 //   calm, no chips); segment 4 has no card.
 // - "Duvalin" (id 2, card type duvalin): card 1 (segment 1, 3 chips, the second made to
 //   order), card 2 (segment 2, 2 chips).
-// Normal has the locale text "license.copyright"; Duvalin has a "header.link".
+// Normal has the locale text "license.copyright", the schemes contrast and harmonic, the
+// products page listed first, and chip tool tips showing the code; Duvalin has a
+// "header.link".
 // Chip colours are deckColor(page, row); codes "N<page>-<row>" and "D<page>-<row>".
 class WidgetDeck
 {

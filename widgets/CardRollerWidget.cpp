@@ -194,9 +194,7 @@ void CardRollerWidget::paintCard(QPainter &painter, int card, bool maskMto, int 
         const QColor color(entry.red, entry.green, entry.blue);
         painter.fillRect(chip, color);
         if (maskMto && entry.isMto)
-            painter.drawPixmap(
-                chip,
-                m_mtoPixmap.scaled(chip.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            painter.drawPixmap(chip, scaledMtoPixmap(chip.size()));
         QColor outline = color.lighter(kChipOutlineLightness);
         outline.setAlpha(kChipOutlineAlpha);
         painter.setPen(outline);
@@ -208,6 +206,16 @@ void CardRollerWidget::paintCard(QPainter &painter, int card, bool maskMto, int 
         if (card == MiddleCard && entry.rowIndex == currentRow)
             selection = chip;
     }
+}
+
+// The overlay fitted to a chip, scaled at device pixels so that it stays sharp on HiDPI screens.
+QPixmap CardRollerWidget::scaledMtoPixmap(const QSize &chipSize) const
+{
+    const qreal ratio = devicePixelRatioF();
+    QPixmap scaled
+        = m_mtoPixmap.scaled(chipSize * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
 }
 
 CardRollerWidget::ChipHit CardRollerWidget::chipAt(const QPoint &position) const

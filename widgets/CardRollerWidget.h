@@ -71,6 +71,7 @@ private:
     void paintFrames(QPainter &painter) const;
     void paintCard(QPainter &painter, int card, bool maskMto, int currentRow, QRect &selection);
     QString cardTitle(int card) const;
+    QPixmap scaledMtoPixmap(const QSize &chipSize) const;
     ChipHit chipAt(const QPoint &position) const;
     // Made-to-order chips hide behind an overlay for "duvalin" cards unless "ShowMto" is on.
     bool mtoMasked() const;

@@ -3,6 +3,7 @@
 #include "CardQueries.h"
 #include "CollectionSettings.h"
 #include "InterfaceFonts.h"
+#include "RectCorners.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "ThemeResources.h"
@@ -34,12 +35,6 @@ const QColor kSelectionColor(255, 255, 255, 224);
 const QString kMtoImageKey = QStringLiteral("image.mto");
 // Tall and deep glyphs, so that every title fits the measured line.
 const QString kTitleSample = QStringLiteral("\u0102\u0081g");
-
-// A rectangle from inclusive corners.
-QRect corners(int left, int top, int right, int bottom)
-{
-    return QRect(QPoint(left, top), QPoint(right, bottom));
-}
 
 } // namespace
 
@@ -76,13 +71,15 @@ void CardRollerWidget::updateGeometryRects()
     const int titleHeight = QFontMetrics(font()).size(Qt::TextSingleLine, kTitleSample).height();
     const int top = titleHeight + kOuterMargin;
     const int bottom = h - 1 - kOuterMargin;
-    m_cardRects[LeftCard] = corners(kOuterMargin, top, side + 1, bottom);
-    m_cardRects[MiddleCard] = corners(side + 1 + kCardGap, top, w - side - 2 - kCardGap, bottom);
-    m_cardRects[RightCard] = corners(w - side - kOuterMargin, top, w - 1 - kOuterMargin, bottom);
+    m_cardRects[LeftCard] = rectFromCorners(kOuterMargin, top, side + 1, bottom);
+    m_cardRects[MiddleCard]
+        = rectFromCorners(side + 1 + kCardGap, top, w - side - 2 - kCardGap, bottom);
+    m_cardRects[RightCard]
+        = rectFromCorners(w - side - kOuterMargin, top, w - 1 - kOuterMargin, bottom);
     for (int card = 0; card < kCardCount; ++card)
-        m_titleRects[card]
-            = corners(m_cardRects[card].left(), 0, m_cardRects[card].right(), titleHeight + 1);
-    m_dropArea = corners(kOuterMargin, top, w - 1 - kOuterMargin, bottom);
+        m_titleRects[card] = rectFromCorners(m_cardRects[card].left(), 0, m_cardRects[card].right(),
+                                             titleHeight + 1);
+    m_dropArea = rectFromCorners(kOuterMargin, top, w - 1 - kOuterMargin, bottom);
 }
 
 QVector<QRect> CardRollerWidget::chipLayout(const QRect &cardRect, int rowCount)
@@ -99,7 +96,7 @@ QVector<QRect> CardRollerWidget::chipLayout(const QRect &cardRect, int rowCount)
     int top = y1;
     for (int row = 0; row < rowCount; ++row) {
         const int bottom = row == rowCount - 1 ? y2 : top + chipHeight - 1;
-        chips.append(corners(x1, top, x2, bottom));
+        chips.append(rectFromCorners(x1, top, x2, bottom));
         top += chipHeight + 1;
     }
     return chips;

@@ -10,6 +10,7 @@
 #include "InterfaceFonts.h"
 #include "ModuleValues.h"
 #include "PlatformPaths.h"
+#include "RectCorners.h"
 #include "SearchQueries.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
@@ -86,15 +87,23 @@ const QString kHelpFileTemplate = QStringLiteral("%1%2qt_temp_XXXXXX.html");
 const QString kAppPlaceholder = QStringLiteral("%APP%");
 const QString kProgramDataPlaceholder = QStringLiteral("%PROGRAMDATA%");
 
-QRect corners(int left, int top, int right, int bottom)
-{
-    return QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
 // `text` with every `placeholder`, in any letter case, replaced by `value`.
 QString replacedIgnoringCase(QString text, const QString &placeholder, const QString &value)
 {
     return text.replace(placeholder, value, Qt::CaseInsensitive);
+}
+
+// Stores `value` with `write` for `collection` unless `read` gives it already; true when it
+// was stored.
+template<typename Stored, typename Value>
+bool storeChanged(const QUuid &collection, Stored (StateStore::*read)(const QUuid &) const,
+                  void (StateStore::*write)(const QUuid &, Value) const, Value value)
+{
+    const StateStore store;
+    if ((store.*read)(collection) == value)
+        return false;
+    (store.*write)(collection, value);
+    return true;
 }
 
 } // namespace
@@ -309,7 +318,7 @@ MainWidgetLayout MainWidget::computeLayout(const QSize &size, const QFont &label
     const int w = size.width();
     const int h = size.height();
     MainWidgetLayout layout;
-    layout.banner = corners(0, 0, w - 1, kBannerHeight - 1);
+    layout.banner = rectFromCorners(0, 0, w - 1, kBannerHeight - 1);
 
     const QFontMetrics metrics(labelFont);
     const QSize motto = metrics.size(Qt::TextSingleLine, mottoText);
@@ -330,16 +339,16 @@ MainWidgetLayout MainWidget::computeLayout(const QSize &size, const QFont &label
     layout.searchWidget
         = QRect(kSearchLeftMargin, 0, kSearchWidgetSize.width(), kSearchWidgetSize.height());
     layout.searchWidget.moveBottom(contentBottom - 1);
-    layout.cardRoller
-        = corners(layout.searchWidget.left(), layout.colorWheel.bottom() + kCardRollerTopGap,
-                  layout.searchWidget.right(), layout.searchWidget.top() - kCardRollerBottomGap);
+    layout.cardRoller = rectFromCorners(
+        layout.searchWidget.left(), layout.colorWheel.bottom() + kCardRollerTopGap,
+        layout.searchWidget.right(), layout.searchWidget.top() - kCardRollerBottomGap);
 
-    layout.tabBar
-        = corners(selector.right() + 1, selector.top(), selector.left() + w - 1, selector.bottom());
+    layout.tabBar = rectFromCorners(selector.right() + 1, selector.top(), selector.left() + w - 1,
+                                    selector.bottom());
     layout.tabPage = QRect(layout.tabBar.left() + 1, layout.tabBar.top() + layout.tabBar.height(),
                            layout.tabBar.width() - 1, kTabPageHeight);
-    layout.myPalette = corners(layout.tabPage.left(), layout.tabPage.bottom() + 1,
-                               layout.tabPage.right(), layout.cardRoller.bottom());
+    layout.myPalette = rectFromCorners(layout.tabPage.left(), layout.tabPage.bottom() + 1,
+                                       layout.tabPage.right(), layout.cardRoller.bottom());
     return layout;
 }
 
@@ -395,7 +404,7 @@ QVector<QRect> MainWidget::taskButtonRects(const QList<quint16> &order, const QR
             continue;
         }
         const int left = int(x);
-        rects.append(corners(left, bandTop, left + int(wideWidth) - 1, bandBottom));
+        rects.append(rectFromCorners(left, bandTop, left + int(wideWidth) - 1, bandBottom));
         x += wideWidth + kTaskButtonGap;
     }
     return rects;
@@ -552,11 +561,11 @@ void MainWidget::refreshCardViews()
 void MainWidget::segmentChangedInteractivelyByWheel(int newSegment)
 {
     const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.segmentIndex(collection) == newSegment)
+    if (!storeChanged(collection, &StateStore::segmentIndex, &StateStore::setSegmentIndex,
+                      newSegment))
         return;
-    store.setSegmentIndex(collection, newSegment);
     m_colorWheel->update();
+    const StateStore store;
     int pageIndex = -1;
     if (DB::findFirstPageIndexInSegment(collection, newSegment, store.moodFilter(collection),
                                         store.exteriorColors(collection), pageIndex)
@@ -567,81 +576,56 @@ void MainWidget::segmentChangedInteractivelyByWheel(int newSegment)
 
 void MainWidget::pageChangedInteractively(int newPage)
 {
-    const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.pageIndex(collection) == newPage)
-        return;
-    store.setPageIndex(collection, newPage);
-    refreshCardViews();
+    if (storeChanged(currentCollection(), &StateStore::pageIndex, &StateStore::setPageIndex,
+                     newPage))
+        refreshCardViews();
 }
 
 void MainWidget::rowChangedInteractively(int newRow)
 {
-    const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.rowIndex(collection) == newRow)
-        return;
-    store.setRowIndex(collection, newRow);
-    refreshCardViews();
+    if (storeChanged(currentCollection(), &StateStore::rowIndex, &StateStore::setRowIndex, newRow))
+        refreshCardViews();
 }
 
 // The mood selector arrives with the filters; until then only the cards follow.
 void MainWidget::moodFilterChangedInteractively(Mood newMood)
 {
-    const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.moodFilter(collection) == newMood)
-        return;
-    store.setMoodFilter(collection, newMood);
-    refilterCards();
+    if (storeChanged(currentCollection(), &StateStore::moodFilter, &StateStore::setMoodFilter,
+                     int(newMood)))
+        refilterCards();
 }
 
 void MainWidget::exteriorFilterChangedInteractively(bool exteriorFilter)
 {
-    const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.exteriorColors(collection) == exteriorFilter)
-        return;
-    store.setExteriorColors(collection, exteriorFilter);
-    refilterCards();
+    if (storeChanged(currentCollection(), &StateStore::exteriorColors,
+                     &StateStore::setExteriorColors, exteriorFilter))
+        refilterCards();
 }
 
 void MainWidget::showMtoChangedInteractively(bool newValue)
 {
-    const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.showMto(collection) == newValue)
-        return;
-    store.setShowMto(collection, newValue);
-    refilterCards();
+    if (storeChanged(currentCollection(), &StateStore::showMto, &StateStore::setShowMto, newValue))
+        refilterCards();
 }
 
+// The scheme pages arrive with the tab pages; until then only the state changes.
 void MainWidget::schemeKindChangedInteractively(SchemeKind scheme)
 {
-    const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.schemeKind(collection) == scheme)
-        return;
-    store.setSchemeKind(collection, scheme);
+    storeChanged(currentCollection(), &StateStore::schemeKind, &StateStore::setSchemeKind,
+                 int(scheme));
 }
 
 void MainWidget::schemeNeutralSubKindChangedInteractively(SchemeKind scheme)
 {
-    const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.schemeNeutralSubKind(collection) == scheme)
-        return;
-    store.setSchemeNeutralSubKind(collection, scheme);
+    storeChanged(currentCollection(), &StateStore::schemeNeutralSubKind,
+                 &StateStore::setSchemeNeutralSubKind, int(scheme));
 }
 
 void MainWidget::tabPageSelected(TabBarPage newPage)
 {
-    const QUuid collection = currentCollection();
-    const StateStore store;
-    if (store.tabPageIndex(collection) == newPage)
-        return;
-    store.setTabPageIndex(collection, newPage);
-    showTabPage(newPage);
+    if (storeChanged(currentCollection(), &StateStore::tabPageIndex, &StateStore::setTabPageIndex,
+                     int(newPage)))
+        showTabPage(newPage);
 }
 
 // The tab pages (schemes, products, trend colours, textures) arrive with their widgets;

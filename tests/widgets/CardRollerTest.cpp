@@ -2,6 +2,7 @@
 
 #include "CardRollerWidget.h"
 #include "MainWidget.h"
+#include "RectCorners.h"
 #include "StateStore.h"
 #include "WidgetDeck.h"
 
@@ -17,11 +18,6 @@ using Corvane::Test::WidgetDeck;
 namespace {
 
 constexpr QSize kRollerSize(210, 300);
-
-QRect corners(int left, int top, int right, int bottom)
-{
-    return QRect(QPoint(left, top), QPoint(right, bottom));
-}
 
 // The roller's picture, one image pixel per widget pixel.
 QImage grabbed(QWidget &widget)
@@ -42,9 +38,11 @@ void CardRollerTest::chipLayout_data()
     // Chip area 21..119 (99 pixels): (99 - 3 + 1) / 3 = 32 with one pixel between chips;
     // the last chip takes the remainder.
     QTest::newRow("remainder to the last chip")
-        << corners(2, 20, 53, 120) << 3 << QList<int> {32, 32, 33};
-    QTest::newRow("one chip fills the card") << corners(2, 20, 53, 120) << 1 << QList<int> {99};
-    QTest::newRow("no chips, no chip area") << corners(2, 20, 53, 120) << 0 << QList<int> {};
+        << rectFromCorners(2, 20, 53, 120) << 3 << QList<int> {32, 32, 33};
+    QTest::newRow("one chip fills the card")
+        << rectFromCorners(2, 20, 53, 120) << 1 << QList<int> {99};
+    QTest::newRow("no chips, no chip area")
+        << rectFromCorners(2, 20, 53, 120) << 0 << QList<int> {};
 }
 
 void CardRollerTest::chipLayout()

@@ -4,6 +4,7 @@
 #include "CardRollerWidget.h"
 #include "ColorWheelWidget.h"
 #include "MainWidget.h"
+#include "RectCorners.h"
 #include "StateStore.h"
 #include "TaskButton.h"
 
@@ -19,11 +20,6 @@ using namespace Corvane;
 using Corvane::Test::WidgetDeck;
 
 namespace {
-
-QRect corners(int left, int top, int right, int bottom)
-{
-    return QRect(QPoint(left, top), QPoint(right, bottom));
-}
 
 // The navigation state of a collection, compared as one value.
 struct Navigation
@@ -96,7 +92,7 @@ void MainWidgetTest::layout()
     MainWidget main(&currentMainWidget);
     QCOMPARE(currentMainWidget, &main);
     QCOMPARE(main.size(), QSize(800, 600));
-    QCOMPARE(main.bannerRect(), corners(0, 0, 799, 69));
+    QCOMPARE(main.bannerRect(), rectFromCorners(0, 0, 799, 69));
     // The wheel is centred under the collection selector's place (0, 71, 234 × 30).
     QCOMPARE(main.colorWheel()->geometry(), QRect(56, 110, 122, 122));
     const QRect roller = main.cardRoller()->geometry();
@@ -190,7 +186,7 @@ void MainWidgetTest::taskButtonRow()
     QFETCH(QRect, search);
     QFETCH(QList<QRect>, expected);
 
-    const QRect palette = corners(236, 327, 799, 540);
+    const QRect palette = rectFromCorners(236, 327, 799, 540);
     QCOMPARE(QList<QRect>(MainWidget::taskButtonRects(order, palette, search)), expected);
 }
 

@@ -4,6 +4,7 @@
 #include "CardRollerWidget.h"
 #include "ColorWheelWidget.h"
 #include "MainWidget.h"
+#include "ModuleValues.h"
 #include "RectCorners.h"
 #include "StateStore.h"
 #include "TaskButton.h"
@@ -11,9 +12,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Corvane;
@@ -229,12 +232,41 @@ void MainWidgetTest::helpFiles()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("<p>Normal licence</p>"));
         QVERIFY(fileName.endsWith(QLatin1String(".html")));
-
-        // Without a header link, the banner opens nothing.
-        QTest::mouseClick(&main, Qt::LeftButton, Qt::NoModifier, QPoint(400, 30));
-        QCOMPARE(m_openedUrls.size(), 2);
     }
     QVERIFY(!QFile::exists(fileName));
+}
+
+void MainWidgetTest::helpLink_data()
+{
+    QTest::addColumn<QUuid>("collection");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("default help file")
+        << WidgetDeck::normal << "/Contents/Resources/help/main.html";
+    QTest::newRow("placeholder in lower case") << WidgetDeck::duvalin << "/docs/help.html";
+}
+
+// The help button opens the collection's help link with "%APP%" replaced by the library's
+// folder.
+void MainWidgetTest::helpLink()
+{
+    QFETCH(QUuid, collection);
+    QFETCH(QString, path);
+
+    QTemporaryDir moduleFolder;
+    const QString module = moduleFolder.filePath(QStringLiteral("Halvorn.so"));
+    QFile(module).open(QIODevice::WriteOnly);
+    setModuleFilePath(module);
+    m_deck.reset(collection);
+    m_openedUrls.clear();
+    MainWidget main(&currentMainWidget);
+    QTest::mouseClick(main.taskButton(3), Qt::LeftButton);
+    const QString folder = QFileInfo(module).canonicalPath();
+    QCOMPARE(m_openedUrls, (QList<QUrl> {QUrl(QStringLiteral("file:///") + folder + path)}));
+
+    // The banner opens the header link where there is one.
+    QTest::mouseClick(&main, Qt::LeftButton, Qt::NoModifier, QPoint(400, 30));
+    QCOMPARE(m_openedUrls.size(), collection == WidgetDeck::duvalin ? 2 : 1);
 }
 
 void MainWidgetTest::bannerCursor_data()

@@ -24,6 +24,8 @@ private Q_SLOTS:
     void taskButtonRow();
     void collectionSwitch();
     void helpFiles();
+    void helpLink_data();
+    void helpLink();
     void bannerCursor_data();
     void bannerCursor();
     void wheelSegment_data();

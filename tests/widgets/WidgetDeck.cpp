@@ -71,6 +71,8 @@ WidgetDeck::WidgetDeck()
     fixture.addSetting(kDeck, 1, QStringLiteral("has.product.groups.page"), QStringLiteral("1"));
     fixture.addSetting(kDeck, 1, QStringLiteral("color.tooltip.show.row.code"),
                        QStringLiteral("1"));
+    fixture.addSetting(kDeck, 2, QStringLiteral("help.link"),
+                       QStringLiteral("file:///%app%/docs/help.html"));
     fixture.addSetting(kDeck, 2, QStringLiteral("header.link"),
                        QStringLiteral("https://example.invalid/duvalin"));
     fixture.insert(kDeck, QStringLiteral("LOCALE"),

@@ -16,7 +16,7 @@ namespace Corvane::Test {
 //   order), card 2 (segment 2, 2 chips).
 // Normal has the locale text "license.copyright", the schemes contrast and harmonic, the
 // products page listed first, and chip tool tips showing the code; Duvalin has a
-// "header.link".
+// "header.link" and a "help.link" with a lower-case "%app%".
 // Chip colours are deckColor(page, row); codes "N<page>-<row>" and "D<page>-<row>".
 class WidgetDeck
 {

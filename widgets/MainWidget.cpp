@@ -1,5 +1,6 @@
 #include "MainWidget.h"
 
+#include "AboutButton.h"
 #include "CardQueries.h"
 #include "CardRollerWidget.h"
 #include "CollectionRegistry.h"
@@ -26,7 +27,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
-#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -425,6 +425,8 @@ void MainWidget::insertTaskButton(quint16 id, quint16 anchorId)
     TaskButton *button = nullptr;
     if (id == kHelpButtonId)
         button = new HelpButton(this);
+    else if (id == kAboutButtonId)
+        button = new AboutButton(this);
     else
         button = new TaskButton(this);
     m_taskButtons.insert(id, button);

@@ -180,6 +180,10 @@ void MainWidgetTest::taskButtonRow_data()
     QTest::newRow("tall band shrinks")
         << QList<quint16> {1, 3} << QRect(12, 547, 210, 26)
         << QList<QRect> {QRect(248, 549, 516, 22), QRect(768, 550, 20, 20)};
+    QTest::newRow("help and about are both round")
+        << QList<quint16> {1000, 3, 4} << QRect(12, 547, 210, 23)
+        << QList<QRect> {QRect(248, 547, 490, 23), QRect(742, 548, 21, 21),
+                         QRect(767, 548, 21, 21)};
     QTest::newRow("no buttons") << QList<quint16> {} << QRect(12, 547, 210, 23) << QList<QRect> {};
 }
 

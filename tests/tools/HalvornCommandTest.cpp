@@ -92,6 +92,8 @@ void HalvornCommandTest::badInput_data()
     QTest::newRow("pick: initial colour with alpha bits")
         << QStringList {"pick", "--initial-color", "0x01336699"} << 2 << "--initial-color wants";
     QTest::newRow("pick: stray argument") << QStringList {"pick", "now"} << 2 << "expected";
+    QTest::newRow("pick: no display, no screenshot")
+        << QStringList {"pick"} << 2 << "without a display only --screenshot";
 }
 
 void HalvornCommandTest::badInput()

@@ -7,6 +7,7 @@
 #include "StateStore.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPixmap>
 
 #include <optional>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr quint32 kNoInitialColor = 0xFFFFFFFFu;
 constexpr quint32 kColorMask = 0x00FFFFFFu;
+const QStringList kScreenlessPlatforms {QStringLiteral("offscreen"), QStringLiteral("minimal")};
 
 // "0x00BBGGRR" (or decimal) as the host passes it; 0xFFFFFFFF or -1 means none.
 QColor parseInitialColor(const QString &text)
@@ -68,6 +70,9 @@ int runPick(CommandLine &commandLine)
     const QColor initialColor = initial ? parseInitialColor(*initial) : QColor(Qt::transparent);
     if (screenshot && screenshot->isEmpty())
         throw UsageError(QStringLiteral("--screenshot needs a file name"));
+    // A window on a platform without a screen could never be closed.
+    if (!screenshot && kScreenlessPlatforms.contains(QGuiApplication::platformName()))
+        throw UsageError(QStringLiteral("without a display only --screenshot can be used"));
 
     if (restoreCollection().isNull()) {
         err() << "halvorn pick: no collection found in " << databaseFolder() << '\n';

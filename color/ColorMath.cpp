@@ -93,38 +93,42 @@ double lightnessWeight(double l1, double l2)
 constexpr double kBoundMargin = 1e-9;
 // Relative rounding allowance of the hue term, which is found by a cancelling subtraction.
 constexpr double kCancellationMargin = 1e-12;
-// The hue weight T peaks at about 1.5725 (near 234 degrees).
+// The hue weight T lies between about 0.362 and 1.5725 (its peak near 234 degrees), so SH
+// is positive and at most 1 + 0.015 C' kHueWeightMax.
 constexpr double kHueWeightMax = 1.6;
 // |RT| = sin(2 dTheta) RC with dTheta at most 30 degrees, so |RT| <= sin(60 deg) RC.
 constexpr double kRotationMax = 0.8661;
 // Larger result counts gain little from pruning; they take the plain pass.
 constexpr int kPrunedMaxCount = 64;
 
-// Whether |dL'| / SL alone exceeds `limit`, using SL <= 1 + 0.015 |mean L - 50|: a few
-// operations that reject most candidates.
+// An upper bound of SL without a square root: SL <= 1 + 0.015 |mean L - 50|.
+double lightnessWeightMax(double l1, double l2)
+{
+    return 1.0 + 0.015 * std::fabs((l1 + l2) / 2.0 - 50.0);
+}
+
+// Whether |dL'| / SL alone exceeds `limit`: a few operations that reject most candidates.
 bool lightnessExceeds(const DB::LabEntry &reference, const DB::LabEntry &candidate, double limit)
 {
-    const double deltaL = std::fabs(candidate.l - reference.l);
-    const double offset = std::fabs((reference.l + candidate.l) / 2.0 - 50.0);
-    return deltaL > limit * (1.0 + 0.015 * offset);
+    return std::fabs(candidate.l - reference.l)
+        > limit * lightnessWeightMax(reference.l, candidate.l);
 }
 
 // Whether a coarse lower bound of the whole difference exceeds `limit`; it needs no square
-// root or division. It uses SL <= 1 + 0.015 |mean L - 50|,
-// C' <= 1.5 C <= 1.5 (|a| + |b|) for SC, SH <= SC, (a1' - a2')^2 >= (a1 - a2)^2, and that the
-// rotation term removes at most the share kRotationMax of the chroma and hue terms.
+// root or division. It uses the largest SL, C' <= 1.5 C <= 1.5 (|a| + |b|) for SC, SH <= SC,
+// (a1' - a2')^2 >= (a1 - a2)^2, and that the rotation term removes at most the share
+// kRotationMax of the chroma and hue terms.
 bool coarseBoundExceeds(const DB::LabEntry &reference, const DB::LabEntry &candidate, double limit)
 {
     const double deltaL = candidate.l - reference.l;
     const double deltaA = candidate.a - reference.a;
     const double deltaB = candidate.b - reference.b;
-    const double lightnessWeightMax
-        = 1.0 + 0.015 * std::fabs((reference.l + candidate.l) / 2.0 - 50.0);
+    const double lightnessMax = lightnessWeightMax(reference.l, candidate.l);
     const double chromaWeightMax = 1.0
         + 0.045 * 0.75
             * (std::fabs(reference.a) + std::fabs(reference.b) + std::fabs(candidate.a)
                + std::fabs(candidate.b));
-    const double l2 = lightnessWeightMax * lightnessWeightMax;
+    const double l2 = lightnessMax * lightnessMax;
     const double c2 = chromaWeightMax * chromaWeightMax;
     // (dL/SL)^2 + (1 - r/2) (da^2 + db^2) / SC^2 > limit^2, multiplied out by SL^2 SC^2.
     return deltaL * deltaL * c2 + (1.0 - kRotationMax) * (deltaA * deltaA + deltaB * deltaB) * l2

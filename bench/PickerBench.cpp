@@ -15,11 +15,14 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QVector>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -40,30 +43,40 @@ QTextStream &out()
     return stream;
 }
 
-// Runs `action` `repeats` times; the mean goes into the table, the worst call into the note.
+// The CPU time this thread has used, in nanoseconds: unlike the wall clock it leaves out the
+// time other processes take the processor away, which on a shared machine dominates.
+qint64 threadCpuNanoseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// Runs `action` `repeats` times. The table gets the mean wall time; the note the median wall
+// time and the slowest call in CPU time, which is held against the budget.
 Measurement measure(const QString &name, int repeats, double budget,
                     const std::function<void(int)> &action)
 {
     QElapsedTimer timer;
-    qint64 total = 0;
-    qint64 worst = 0;
+    QVector<double> wall;
+    double worstCpu = 0.0;
     for (int i = 0; i < repeats; ++i) {
+        const qint64 cpuStart = threadCpuNanoseconds();
         timer.start();
         action(i);
-        const qint64 elapsed = timer.nsecsElapsed();
-        total += elapsed;
-        worst = std::max(worst, elapsed);
+        wall.append(timer.nsecsElapsed() / 1e6);
+        worstCpu = std::max(worstCpu, (threadCpuNanoseconds() - cpuStart) / 1e6);
     }
     Measurement measurement;
     measurement.name = name;
     measurement.calls = repeats;
-    measurement.milliseconds = total / 1e6 / repeats;
-    const double worstMilliseconds = worst / 1e6;
-    measurement.note
-        = QStringLiteral("worst %1 ms, budget %2 ms: %3")
-              .arg(worstMilliseconds, 0, 'f', 2)
-              .arg(budget, 0, 'f', 0)
-              .arg(worstMilliseconds <= budget ? QStringLiteral("ok") : QStringLiteral("OVER"));
+    measurement.milliseconds = std::accumulate(wall.cbegin(), wall.cend(), 0.0) / repeats;
+    std::sort(wall.begin(), wall.end());
+    measurement.note = QStringLiteral("median %1 ms, slowest %2 ms CPU, budget %3 ms: %4")
+                           .arg(wall.at(repeats / 2), 0, 'f', 2)
+                           .arg(worstCpu, 0, 'f', 2)
+                           .arg(budget, 0, 'f', 0)
+                           .arg(worstCpu <= budget ? QStringLiteral("ok") : QStringLiteral("OVER"));
     return measurement;
 }
 

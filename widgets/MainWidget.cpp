@@ -763,6 +763,10 @@ void MainWidget::selectNearestColor(const QColor &color)
     DB::ColorPage page;
     if (DB::loadPageById(collection, target.pageId, false, page) != DB::StatusOk)
         return;
+    // The wheel follows the card, as it does when the cards roll.
+    if (storeChanged(collection, &StateStore::segmentIndex, &StateStore::setSegmentIndex,
+                     page.segment))
+        m_colorWheel->update();
     const StateStore store;
     if (page.pageIndex != store.pageIndex(collection))
         pageChangedInteractively(page.pageIndex);

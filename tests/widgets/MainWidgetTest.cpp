@@ -435,8 +435,9 @@ void MainWidgetTest::selectNearestColor_data()
 
     const Navigation start {1, 1, 1, MoodAll, false};
     const QColor chip = WidgetDeck::deckColor(2, 3);
+    // The wheel follows the card to its segment.
     QTest::newRow("within 2 of a chip") << QColor(chip.red() + 2, chip.green() - 2, chip.blue())
-                                        << Navigation {1, 2, 3, MoodAll, false};
+                                        << Navigation {2, 2, 3, MoodAll, false};
     QTest::newRow("3 away, several candidates: nothing chosen")
         << QColor(chip.red() + 3, chip.green(), chip.blue()) << start;
     QTest::newRow("transparent") << QColor(Qt::transparent) << start;

@@ -693,39 +693,25 @@ void MainWidget::searchForPhrase(const QString &phrase)
         != DB::StatusOk)
         return;
 
-    bool wheelChanged = false;
-    bool filtersChanged = false;
-    bool cardsChanged = false;
-    if (segment > 0 && segment != store.segmentIndex(collection)) {
-        store.setSegmentIndex(collection, segment);
-        wheelChanged = true;
-    }
-    if (!exterior && store.exteriorColors(collection)) {
-        store.setExteriorColors(collection, false);
-        filtersChanged = true;
-    }
-    const Mood filter = store.moodFilter(collection);
-    if (mood == MoodOffwhite || mood == MoodNeutral) {
-        if (filter != mood) {
-            store.setMoodFilter(collection, mood);
-            filtersChanged = true;
-        }
-    } else if (filter != MoodAll && filter != mood) {
-        store.setMoodFilter(collection, MoodAll);
-        filtersChanged = true;
-    }
-    if (pageIndex > 0 && pageIndex != store.pageIndex(collection)) {
-        store.setPageIndex(collection, pageIndex);
+    // The filters give way where they would hide the card; the mood selector that shows them
+    // repaints here once it is built.
+    const bool wheelChanged = segment > 0
+        && storeChanged(collection, &StateStore::segmentIndex, &StateStore::setSegmentIndex,
+                        segment);
+    if (!exterior)
+        storeChanged(collection, &StateStore::exteriorColors, &StateStore::setExteriorColors,
+                     false);
+    if (mood == MoodOffwhite || mood == MoodNeutral)
+        storeChanged(collection, &StateStore::moodFilter, &StateStore::setMoodFilter, mood);
+    else if (store.moodFilter(collection) != mood)
+        storeChanged(collection, &StateStore::moodFilter, &StateStore::setMoodFilter, int(MoodAll));
+    bool cardsChanged = pageIndex > 0
+        && storeChanged(collection, &StateStore::pageIndex, &StateStore::setPageIndex, pageIndex);
+    if (rowIndex > 0
+        && storeChanged(collection, &StateStore::rowIndex, &StateStore::setRowIndex, rowIndex))
         cardsChanged = true;
-    }
-    if (rowIndex > 0 && rowIndex != store.rowIndex(collection)) {
-        store.setRowIndex(collection, rowIndex);
-        cardsChanged = true;
-    }
     if (wheelChanged)
         m_colorWheel->update();
-    // The mood selector repaints here once it is built.
-    Q_UNUSED(filtersChanged);
     if (cardsChanged)
         refreshCardViews();
 }

@@ -2,8 +2,12 @@
 
 #include "CollectionFixture.h"
 #include "HalvornProcess.h"
+#include "StateStore.h"
 
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 
 using Corvane::Test::CollectionFixture;
 
@@ -83,6 +87,13 @@ void HalvornCommandTest::badInput_data()
         << QStringList {"collections", "--frobnicate"} << 2 << "unknown option --frobnicate";
     QTest::newRow("unknown command") << QStringList {"frobnicate"} << 2 << "unknown command";
     QTest::newRow("no command") << QStringList {} << 2 << "usage:";
+    QTest::newRow("pick: initial colour not a number")
+        << QStringList {"pick", "--initial-color", "teal"} << 2 << "--initial-color wants";
+    QTest::newRow("pick: initial colour with alpha bits")
+        << QStringList {"pick", "--initial-color", "0x01336699"} << 2 << "--initial-color wants";
+    QTest::newRow("pick: stray argument") << QStringList {"pick", "now"} << 2 << "expected";
+    QTest::newRow("pick: no display, no screenshot")
+        << QStringList {"pick"} << 2 << "without a display only --screenshot";
 }
 
 void HalvornCommandTest::badInput()
@@ -95,6 +106,43 @@ void HalvornCommandTest::badInput()
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QVERIFY(result.out.isEmpty());
+}
+
+void HalvornCommandTest::pickScreenshot()
+{
+    const QString deck = QStringLiteral("deck.db");
+    const QUuid collection
+        = QUuid::fromString(QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}"));
+    CollectionFixture fixture;
+    fixture.createFile(deck);
+    fixture.addCollection(deck, 1, collection.toString(), "A", "Deck", 1);
+    for (int pageIndex = 1; pageIndex <= 3; ++pageIndex) {
+        const qint64 pageId = fixture.addPage(deck, 1, pageIndex, 1);
+        for (int row = 1; row <= 3; ++row)
+            fixture.addRow(deck, 1, pageId, row, QColor(60 * pageIndex, 50 * row, 40));
+    }
+    QTemporaryDir output;
+    const QString png = output.filePath(QStringLiteral("pick.png"));
+
+    // 0x00BBGGRR of the chip (120, 150, 40): card 2, row 3.
+    const Result result
+        = halvorn({QStringLiteral("pick"), QStringLiteral("--data-dir"), fixture.databaseFolder(),
+                   QStringLiteral("--initial-color"), QStringLiteral("0x00289678"),
+                   QStringLiteral("--screenshot"), png});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(QImage(png).size(), QSize(800, 600));
+    // The child process keeps its state in the plain per-user file (no test-mode paths).
+    const Corvane::StateStore childState(qEnvironmentVariable("XDG_CONFIG_HOME")
+                                         + QStringLiteral("/Veltra Marnik/Tessary.SketchUp.ini"));
+    QCOMPARE(childState.pageIndex(collection), 2);
+    QCOMPARE(childState.rowIndex(collection), 3);
+
+    // A folder without collections opens no window.
+    CollectionFixture empty;
+    const Result none = halvorn({QStringLiteral("pick"), QStringLiteral("--data-dir"),
+                                 empty.databaseFolder(), QStringLiteral("--screenshot"), png});
+    QCOMPARE(none.exitCode, 1);
+    QVERIFY2(none.err.contains(QLatin1String("no collection found")), qPrintable(none.err));
 }
 
 void HalvornCommandTest::searchAndComplete_data()

@@ -10,6 +10,7 @@ private Q_SLOTS:
     void collectionsListsInOrder();
     void badInput_data();
     void badInput();
+    void pickScreenshot();
     void searchAndComplete_data();
     void searchAndComplete();
     void searchWithoutCollections();

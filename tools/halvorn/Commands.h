@@ -8,6 +8,7 @@ class CommandLine;
 int runCollections(CommandLine &commandLine);
 int runSearch(CommandLine &commandLine);
 int runComplete(CommandLine &commandLine);
+int runPick(CommandLine &commandLine);
 int runNearest(CommandLine &commandLine);
 int runBuildCollection(CommandLine &commandLine);
 int runPalette(CommandLine &commandLine);

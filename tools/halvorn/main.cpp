@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -10,8 +11,9 @@ namespace {
 
 using namespace Corvane::Cli;
 
-// Which Qt application a subcommand needs: drawing needs a GUI application.
-enum class Application { Core, Gui };
+// Which Qt application a subcommand needs: drawing needs a GUI application, windows a
+// widgets application.
+enum class Application { Core, Gui, Widgets };
 
 struct Command
 {
@@ -27,6 +29,8 @@ const Command kCommands[] = {
      "search PHRASE [--collection UUID|SYSTEMID] [--data-dir DIR]"},
     {"complete", Application::Core, runComplete,
      "complete PREFIX [--collection UUID|SYSTEMID] [--data-dir DIR]"},
+    {"pick", Application::Widgets, runPick,
+     "pick [--initial-color 0x00BBGGRR] [--screenshot FILE.png] [--data-dir DIR]"},
     {"nearest", Application::Core, runNearest,
      "nearest (--rgb '#RRGGBB' | --lab L,a,b) [--collection UUID|SYSTEMID] [-n N] "
      "[--data-dir DIR]"},
@@ -61,7 +65,9 @@ std::unique_ptr<QCoreApplication> makeApplication(Application kind, int &argc, c
     // Drawing needs no display: without one, use the offscreen platform.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    if (kind == Application::Gui)
+        return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 } // namespace

@@ -1,0 +1,105 @@
+#include "CollectionRegistry.h"
+#include "CollectionSettings.h"
+#include "CommandLine.h"
+#include "Commands.h"
+#include "ModuleValues.h"
+#include "PickWindow.h"
+#include "StateStore.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPixmap>
+
+#include <optional>
+
+namespace Corvane::Cli {
+
+namespace {
+
+constexpr quint32 kNoInitialColor = 0xFFFFFFFFu;
+constexpr quint32 kColorMask = 0x00FFFFFFu;
+const QStringList kScreenlessPlatforms {QStringLiteral("offscreen"), QStringLiteral("minimal")};
+
+// "0x00BBGGRR" (or decimal) as the host passes it; 0xFFFFFFFF or -1 means none.
+QColor parseInitialColor(const QString &text)
+{
+    bool ok = false;
+    const QString trimmed = text.trimmed();
+    if (trimmed == QLatin1String("-1"))
+        return Qt::transparent;
+    const quint32 value = trimmed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+        ? trimmed.mid(2).toUInt(&ok, 16)
+        : trimmed.toUInt(&ok, 10);
+    if (!ok || (value != kNoInitialColor && (value & ~kColorMask) != 0))
+        throw UsageError(
+            QStringLiteral("--initial-color wants 0x00BBGGRR or -1, not %1").arg(text));
+    if (value == kNoInitialColor)
+        return Qt::transparent;
+    return QColor::fromRgb(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+// Opens the picker on the last-used collection, or on the first one when that is unknown.
+QUuid restoreCollection()
+{
+    DB::ensureCollections();
+    const QList<QUuid> collections = DB::orderedCollectionUuids();
+    if (collections.isEmpty())
+        return QUuid();
+    const StateStore store;
+    QUuid collection = store.uuidOfLastUsedCollection();
+    if (!collections.contains(collection)) {
+        collection = collections.first();
+        store.setUuidOfLastUsedCollection(collection);
+    }
+    DB::loadDisplayOrders(collection);
+    CollectionSettings::setCurrentCollection(collection);
+    return collection;
+}
+
+} // namespace
+
+// The picker window; with --screenshot it saves the window as it opens and exits.
+int runPick(CommandLine &commandLine)
+{
+    commandLine.applyDataDir();
+    const std::optional<QString> initial
+        = commandLine.takeOption(QStringLiteral("--initial-color"));
+    const std::optional<QString> screenshot
+        = commandLine.takeOption(QStringLiteral("--screenshot"));
+    commandLine.positionals(0, QStringLiteral("no arguments"));
+    const QColor initialColor = initial ? parseInitialColor(*initial) : QColor(Qt::transparent);
+    if (screenshot && screenshot->isEmpty())
+        throw UsageError(QStringLiteral("--screenshot needs a file name"));
+    // A window on a platform without a screen could never be closed.
+    if (!screenshot && kScreenlessPlatforms.contains(QGuiApplication::platformName()))
+        throw UsageError(QStringLiteral("without a display only --screenshot can be used"));
+
+    if (restoreCollection().isNull()) {
+        err() << "halvorn pick: no collection found in " << databaseFolder() << '\n';
+        err().flush();
+        return 1;
+    }
+
+    PickWindow window;
+    window.setInitialColor(initialColor);
+    int status = 0;
+    if (screenshot) {
+        QObject::connect(&window, &PickWindow::ready, &window, [&window, &screenshot, &status]() {
+            if (!window.grab().save(*screenshot, "PNG")) {
+                err() << "halvorn pick: cannot write " << *screenshot << '\n';
+                err().flush();
+                status = 1;
+            }
+            QCoreApplication::quit();
+        });
+    }
+    if (screenshot) {
+        window.show();
+        QApplication::exec();
+        return status;
+    }
+    // Cancelling, or closing the window, picks nothing.
+    return window.exec() == QDialog::Accepted ? 0 : 1;
+}
+
+} // namespace Corvane::Cli

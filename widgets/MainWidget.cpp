@@ -1,0 +1,820 @@
+#include "MainWidget.h"
+
+#include "AboutButton.h"
+#include "CardQueries.h"
+#include "CardRollerWidget.h"
+#include "CollectionRegistry.h"
+#include "CollectionSettings.h"
+#include "ColorMath.h"
+#include "ColorWheelWidget.h"
+#include "HelpButton.h"
+#include "InterfaceFonts.h"
+#include "ModuleValues.h"
+#include "PlatformPaths.h"
+#include "RectCorners.h"
+#include "SearchQueries.h"
+#include "StateStore.h"
+#include "StatusCodes.h"
+#include "TaskButton.h"
+#include "ThemeResources.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QTemporaryFile>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace Corvane {
+
+MainWidget *currentMainWidget = nullptr;
+
+namespace {
+
+constexpr QSize kMainSize(800, 600);
+constexpr int kFontStep = 2;
+constexpr int kLabelFontStep = 1;
+constexpr int kBannerHeight = 70;
+constexpr int kContentTop = 71;
+constexpr int kLabelSideMargin = 12;
+constexpr int kCopyrightRightMargin = 13;
+constexpr int kLabelBottomMargin = 8;
+constexpr int kContentBottomMargin = 12;
+constexpr int kChildGap = 10;
+constexpr int kSearchLeftMargin = 12;
+constexpr int kCardRollerTopGap = 6;
+constexpr int kCardRollerBottomGap = 7;
+constexpr int kTabPageHeight = 226;
+constexpr int kTaskRowSideMargin = 12;
+constexpr int kTaskButtonGap = 4;
+constexpr int kMaxTaskBandHeight = 23;
+constexpr int kZoomDuration = 350;
+constexpr int kNearestCandidates = 6;
+constexpr double kExactMatchDelta = 0.01;
+
+// The sizes of children that are built elsewhere; their slots are kept free meanwhile.
+constexpr QSize kCollectionSelectorSize(234, 30);
+constexpr QSize kSearchWidgetSize(210, 26);
+
+constexpr quint16 kSaveButtonId = 1;
+constexpr quint16 kLoadButtonId = 2;
+constexpr quint16 kHelpButtonId = 3;
+constexpr quint16 kAboutButtonId = 4;
+constexpr quint16 kFirstAddedButtonId = 1000;
+
+const QColor kSeparatorColor(188, 188, 188);
+const QString kBackgroundKey = QStringLiteral("image.widget.main.background");
+const QString kBannerKey = QStringLiteral("image.banner");
+const QString kSaveLabelKey = QStringLiteral("mypalette.palette.save");
+const QString kLoadLabelKey = QStringLiteral("mypalette.palette.load");
+const QString kCopyrightKey = QStringLiteral("color.palette.copyright");
+const QString kMottoKey = QStringLiteral("color.palette.motto");
+const QString kCopyrightLink = QStringLiteral("links/copyright");
+const QString kMottoLink = QStringLiteral("links/motto");
+const QString kHeaderLink = QStringLiteral("links/header");
+const QString kCopyrightTextKey = QStringLiteral("license.copyright");
+const QString kMottoTextKey = QStringLiteral("motto");
+const QString kLinkLabelText = QStringLiteral(
+    "<a href=\"%1\"><span style=\"text-decoration: none; color: #ffffff;\">%2</span></a>");
+const QString kHelpFileTemplate = QStringLiteral("%1%2qt_temp_XXXXXX.html");
+const QString kAppPlaceholder = QStringLiteral("%APP%");
+const QString kProgramDataPlaceholder = QStringLiteral("%PROGRAMDATA%");
+
+// `text` with every `placeholder`, in any letter case, replaced by `value`.
+QString replacedIgnoringCase(QString text, const QString &placeholder, const QString &value)
+{
+    return text.replace(placeholder, value, Qt::CaseInsensitive);
+}
+
+// Stores `value` with `write` for `collection` unless `read` gives it already; true when it
+// was stored.
+template<typename Stored, typename Value>
+bool storeChanged(const QUuid &collection, Stored (StateStore::*read)(const QUuid &) const,
+                  void (StateStore::*write)(const QUuid &, Value) const, Value value)
+{
+    const StateStore store;
+    if ((store.*read)(collection) == value)
+        return false;
+    (store.*write)(collection, value);
+    return true;
+}
+
+} // namespace
+
+MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent), m_current(current)
+{
+    if (m_current)
+        *m_current = this;
+    setObjectName(QStringLiteral("MainWidget"));
+    setAttribute(Qt::WA_MouseTracking);
+    setFixedSize(kMainSize);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(normalFont(kFontStep));
+
+    m_defaultTaskButton = new TaskButton(this);
+    m_defaultTaskButton->hide();
+    insertTaskButton(kSaveButtonId, 0);
+    insertTaskButton(kLoadButtonId, 0);
+    insertTaskButton(kHelpButtonId, 0);
+
+    const QUuid collection = currentCollection();
+    applyCollection(collection);
+    applyBackgroundPalette();
+
+    m_colorWheel = new ColorWheelWidget(this);
+    m_cardRoller = new CardRollerWidget(this);
+    m_zoomAnimation = new QPropertyAnimation(this);
+
+    labelPaletteButtons(collection);
+    // Saving and loading come with My Palette; until then the two buttons stay disabled.
+    m_taskButtons.value(kSaveButtonId)->setEnabled(false);
+    m_taskButtons.value(kLoadButtonId)->setEnabled(false);
+    connect(m_taskButtons.value(kHelpButtonId), &QAbstractButton::clicked, this,
+            &MainWidget::helpButtonClicked);
+
+    m_copyrightLabel = createLinkLabel();
+    m_mottoLabel = createLinkLabel();
+    applyLinkLabels(collection);
+
+    layoutChildren();
+    showTabPage(StateStore().tabPageIndex(collection));
+
+    connect(m_colorWheel, &ColorWheelWidget::segmentChangedInteractively, this,
+            &MainWidget::segmentChangedInteractivelyByWheel);
+    connect(m_cardRoller, &CardRollerWidget::roll, this, &MainWidget::rollCards);
+    connect(m_cardRoller, &CardRollerWidget::pageChangedInteractively, this,
+            &MainWidget::pageChangedInteractively);
+    connect(m_cardRoller, &CardRollerWidget::rowChangedInteractively, this,
+            &MainWidget::rowChangedInteractively);
+    connect(m_cardRoller, &CardRollerWidget::collectionSelectedInteractively, this,
+            &MainWidget::collectionChangedInteractively);
+    connect(this, &MainWidget::selectedCollectionChanged, m_colorWheel,
+            &ColorWheelWidget::selectedCollectionChanged);
+    connect(this, &MainWidget::selectedCollectionChanged, m_cardRoller,
+            &CardRollerWidget::selectedCollectionChanged);
+    connect(m_copyrightLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
+    connect(m_mottoLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
+    connect(qApp, &QApplication::focusChanged, this, &MainWidget::onKeyboardFocusChanged);
+
+    emit onCapsureFileChanged(m_captureFile);
+}
+
+// Deleting the help files removes them from the disk.
+MainWidget::~MainWidget()
+{
+    qDeleteAll(m_helpFiles);
+    if (m_current && *m_current == this)
+        *m_current = nullptr;
+}
+
+QSize MainWidget::sizeHint() const
+{
+    return kMainSize;
+}
+
+QSize MainWidget::minimumSizeHint() const
+{
+    return kMainSize;
+}
+
+QUuid MainWidget::currentCollection() const
+{
+    return StateStore().uuidOfLastUsedCollection();
+}
+
+void MainWidget::applyCollection(const QUuid &collection)
+{
+    m_backgroundImage = DB::systemThemeImage(kBackgroundKey, size());
+    m_bannerImage = DB::themeImage(collection, kBannerKey, QSize(width(), kBannerHeight));
+    m_headerLink = CollectionSettings::headerLink(collection);
+    storeInitialTabPage(collection);
+    storeInitialSchemeKind(collection);
+    if (m_copyrightLabel && m_mottoLabel)
+        applyLinkLabels(collection);
+    // Reading every chip takes long on a large collection; it waits for the first search.
+    m_labEntries.clear();
+    m_labEntriesLoaded = false;
+    applyCapturePaths(collection);
+}
+
+const QVector<DB::LabEntry> &MainWidget::labEntries() const
+{
+    if (!m_labEntriesLoaded) {
+        DB::loadLabEntries(currentCollection(), m_labEntries);
+        m_labEntriesLoaded = true;
+    }
+    return m_labEntries;
+}
+
+// Without a stored tab page, the first page of the collection's order that it offers.
+void MainWidget::storeInitialTabPage(const QUuid &collection) const
+{
+    const StateStore store;
+    if (store.tabPageIndex(collection) != NoPage)
+        return;
+    const int available = CollectionSettings::availableTabBarPages(collection);
+    for (TabBarPage page : CollectionSettings::tabBarPages(collection)) {
+        const bool offered = page == NoPage ? available == 0 : (page & available) == page;
+        if (offered) {
+            store.setTabPageIndex(collection, page);
+            return;
+        }
+    }
+}
+
+// Without a stored scheme kind, the first kind the collection configures (or none).
+void MainWidget::storeInitialSchemeKind(const QUuid &collection) const
+{
+    const StateStore store;
+    if (store.schemeKind(collection) != SchemeNone)
+        return;
+    const QVector<SchemeKind> kinds = CollectionSettings::schemes(collection);
+    store.setSchemeKind(collection, kinds.isEmpty() ? SchemeNone : kinds.first());
+}
+
+void MainWidget::applyCapturePaths(const QUuid &collection)
+{
+    m_captureFolder.clear();
+    m_captureFile.clear();
+    if (!CollectionSettings::capsureEnabled(collection))
+        return;
+    m_captureFolder = replacedIgnoringCase(CollectionSettings::capsureFolderToWatch(collection),
+                                           kProgramDataPlaceholder, commonAppDataFolder());
+    m_captureFile = m_captureFolder + QDir::separator()
+        + CollectionSettings::capsureFilenameToWatch(collection);
+}
+
+void MainWidget::applyBackgroundPalette()
+{
+    QPalette palette = this->palette();
+    const QBrush background(QPixmap::fromImage(m_backgroundImage));
+    palette.setBrush(QPalette::All, QPalette::Window, background);
+    palette.setBrush(QPalette::All, QPalette::Base, background);
+    setPalette(palette);
+}
+
+void MainWidget::labelPaletteButtons(const QUuid &collection)
+{
+    m_taskButtons.value(kSaveButtonId)->setText(DB::localeString(collection, kSaveLabelKey));
+    m_taskButtons.value(kLoadButtonId)->setText(DB::localeString(collection, kLoadLabelKey));
+}
+
+QLabel *MainWidget::createLinkLabel()
+{
+    auto *label = new QLabel(this);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    label->setOpenExternalLinks(false);
+    label->setFont(normalFont(kLabelFontStep));
+    return label;
+}
+
+void MainWidget::setLinkLabel(QLabel *label, const QString &text, const QString &link) const
+{
+    label->setText(kLinkLabelText.arg(link, text));
+}
+
+void MainWidget::applyLinkLabels(const QUuid &collection)
+{
+    setLinkLabel(m_copyrightLabel, DB::localeString(collection, kCopyrightKey), kCopyrightLink);
+    setLinkLabel(m_mottoLabel, DB::localeString(collection, kMottoKey), kMottoLink);
+}
+
+void MainWidget::collectionChangedInteractively(const QUuid &collectionId)
+{
+    if (!DB::orderedCollectionUuids().contains(collectionId) || collectionId == currentCollection())
+        return;
+    m_captureFolder.clear();
+    m_captureFile.clear();
+
+    StateStore().setUuidOfLastUsedCollection(collectionId);
+    DB::loadDisplayOrders(collectionId);
+    CollectionSettings::setCurrentCollection(collectionId);
+    applyCollection(collectionId);
+
+    setEnabled(false);
+    setCursor(Qt::WaitCursor);
+    setUpdatesEnabled(false);
+    emit selectedCollectionChanged(collectionId);
+    showTabPage(StateStore().tabPageIndex(collectionId));
+    labelPaletteButtons(collectionId);
+    layoutChildren();
+    emit onCapsureFileChanged(m_captureFile);
+    setUpdatesEnabled(true);
+    setCursor(Qt::ArrowCursor);
+    setEnabled(true);
+}
+
+MainWidgetLayout MainWidget::computeLayout(const QSize &size, const QFont &labelFont,
+                                           const QString &mottoText, const QString &copyrightText,
+                                           int colorWheelHeight)
+{
+    const int w = size.width();
+    const int h = size.height();
+    MainWidgetLayout layout;
+    layout.banner = rectFromCorners(0, 0, w - 1, kBannerHeight - 1);
+
+    const QFontMetrics metrics(labelFont);
+    const QSize motto = metrics.size(Qt::TextSingleLine, mottoText);
+    const QSize copyright = metrics.size(Qt::TextSingleLine, copyrightText);
+    layout.motto = QRect(kLabelSideMargin, (h - 1) - motto.height() - kLabelBottomMargin,
+                         motto.width() + 1, motto.height() + 2);
+    layout.copyright = QRect((w - 1) - copyright.width() - kCopyrightRightMargin,
+                             (h - 1) - copyright.height() - kLabelBottomMargin,
+                             copyright.width() + 1, copyright.height() + 2);
+    const int contentBottom = (h - 1) - kContentBottomMargin - metrics.height();
+
+    layout.collectionSelector = QRect(QPoint(0, kContentTop), kCollectionSelectorSize);
+    const QRect &selector = layout.collectionSelector;
+    const int wheelWidth = colorWheelHeight;
+    layout.colorWheel = QRect(selector.left() + (selector.width() - wheelWidth) / 2,
+                              selector.bottom() + kChildGap, wheelWidth, colorWheelHeight);
+
+    layout.searchWidget
+        = QRect(kSearchLeftMargin, 0, kSearchWidgetSize.width(), kSearchWidgetSize.height());
+    layout.searchWidget.moveBottom(contentBottom - 1);
+    layout.cardRoller = rectFromCorners(
+        layout.searchWidget.left(), layout.colorWheel.bottom() + kCardRollerTopGap,
+        layout.searchWidget.right(), layout.searchWidget.top() - kCardRollerBottomGap);
+
+    layout.tabBar = rectFromCorners(selector.right() + 1, selector.top(), selector.left() + w - 1,
+                                    selector.bottom());
+    layout.tabPage = QRect(layout.tabBar.left() + 1, layout.tabBar.top() + layout.tabBar.height(),
+                           layout.tabBar.width() - 1, kTabPageHeight);
+    layout.myPalette = rectFromCorners(layout.tabPage.left(), layout.tabPage.bottom() + 1,
+                                       layout.tabPage.right(), layout.cardRoller.bottom());
+    return layout;
+}
+
+void MainWidget::layoutChildren()
+{
+    const QUuid collection = currentCollection();
+    m_layout = computeLayout(
+        size(), normalFont(kLabelFontStep), DB::localeString(collection, kMottoKey),
+        DB::localeString(collection, kCopyrightKey), m_colorWheel ? m_colorWheel->height() : 0);
+    m_bannerRect = m_layout.banner;
+    if (m_mottoLabel)
+        m_mottoLabel->setGeometry(m_layout.motto);
+    if (m_copyrightLabel)
+        m_copyrightLabel->setGeometry(m_layout.copyright);
+    if (m_colorWheel)
+        m_colorWheel->move(m_layout.colorWheel.topLeft());
+    if (m_cardRoller)
+        m_cardRoller->setGeometry(m_layout.cardRoller);
+    layoutTaskButtons();
+}
+
+QVector<QRect> MainWidget::taskButtonRects(const QList<quint16> &order, const QRect &paletteRect,
+                                           const QRect &searchRect)
+{
+    QVector<QRect> rects;
+    if (order.isEmpty())
+        return rects;
+    const int spanLeft = paletteRect.left() + kTaskRowSideMargin;
+    const int spanRight = paletteRect.right() - kTaskRowSideMargin;
+    int bandTop = searchRect.top();
+    int bandBottom = searchRect.bottom();
+    while (bandBottom - bandTop + 1 > kMaxTaskBandHeight) {
+        ++bandTop;
+        --bandBottom;
+    }
+    const int bandHeight = bandBottom - bandTop + 1;
+    const int roundSide = bandHeight - 2;
+
+    int wideCount = int(order.size());
+    int free = (spanRight - spanLeft + 1) - kTaskButtonGap * (wideCount - 1);
+    for (quint16 id : {kHelpButtonId, kAboutButtonId}) {
+        if (order.contains(id)) {
+            --wideCount;
+            free -= roundSide;
+        }
+    }
+    const double wideWidth = wideCount > 0 ? double(free) / wideCount : 0.0;
+    double x = spanLeft;
+    for (quint16 id : order) {
+        if (id == kHelpButtonId || id == kAboutButtonId) {
+            rects.append(QRect(int(x), bandTop + 1, roundSide, roundSide));
+            x += roundSide + kTaskButtonGap;
+            continue;
+        }
+        const int left = int(x);
+        rects.append(rectFromCorners(left, bandTop, left + int(wideWidth) - 1, bandBottom));
+        x += wideWidth + kTaskButtonGap;
+    }
+    return rects;
+}
+
+void MainWidget::layoutTaskButtons()
+{
+    const QVector<QRect> rects
+        = taskButtonRects(m_taskButtonOrder, m_layout.myPalette, m_layout.searchWidget);
+    for (int i = 0; i < rects.size(); ++i) {
+        if (TaskButton *button = m_taskButtons.value(m_taskButtonOrder.at(i)))
+            button->setGeometry(rects.at(i));
+    }
+}
+
+void MainWidget::insertTaskButton(quint16 id, quint16 anchorId)
+{
+    TaskButton *button = nullptr;
+    if (id == kHelpButtonId)
+        button = new HelpButton(this);
+    else if (id == kAboutButtonId)
+        button = new AboutButton(this);
+    else
+        button = new TaskButton(this);
+    m_taskButtons.insert(id, button);
+    const int anchor = anchorId > 0 ? int(m_taskButtonOrder.indexOf(anchorId)) : -1;
+    if (anchor < 0)
+        m_taskButtonOrder.append(id);
+    else
+        m_taskButtonOrder.insert(anchor + 1, id);
+}
+
+quint16 MainWidget::addTaskButton(quint16 anchorId)
+{
+    quint16 largest = kFirstAddedButtonId - 1;
+    for (auto it = m_taskButtons.cbegin(); it != m_taskButtons.cend(); ++it)
+        largest = std::max(largest, it.key());
+    const quint16 id = largest + 1;
+    insertTaskButton(id, anchorId);
+    layoutTaskButtons();
+    return id;
+}
+
+TaskButton *MainWidget::taskButton(quint16 id) const
+{
+    return m_taskButtons.value(id, m_defaultTaskButton);
+}
+
+void MainWidget::resizeEvent(QResizeEvent *)
+{
+    layoutChildren();
+}
+
+void MainWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawImage(0, 0, m_backgroundImage);
+    if (!m_bannerImage.isNull())
+        painter.drawImage((width() - m_bannerImage.width()) / 2,
+                          (kBannerHeight - m_bannerImage.height()) / 2, m_bannerImage);
+    painter.setPen(kSeparatorColor);
+    const QRect &selector = m_layout.collectionSelector;
+    painter.drawLine(selector.right() + 1, selector.top(), selector.right() + 1, height());
+}
+
+bool MainWidget::overBanner(const QPoint &position) const
+{
+    return m_bannerRect.contains(position) && !m_headerLink.isEmpty();
+}
+
+void MainWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    setCursor(overBanner(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void MainWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (overBanner(event->position().toPoint()))
+        linkActivated(kHeaderLink);
+}
+
+QString MainWidget::helpFileName(const QString &link) const
+{
+    const QTemporaryFile *file = m_helpFiles.value(link);
+    return file ? file->fileName() : QString();
+}
+
+void MainWidget::linkActivated(const QString &link)
+{
+    if (link == kCopyrightLink)
+        openHelpFile(link, kCopyrightTextKey);
+    else if (link == kMottoLink)
+        openHelpFile(link, kMottoTextKey);
+    else if (link == kHeaderLink && !m_headerLink.isEmpty())
+        QDesktopServices::openUrl(QUrl(m_headerLink));
+}
+
+// The collection's text goes into a temporary HTML file, one per link, opened in the browser.
+void MainWidget::openHelpFile(const QString &link, const QString &textKey)
+{
+    QTemporaryFile *file = m_helpFiles.value(link);
+    if (!file) {
+        file = new QTemporaryFile(
+            QDir::toNativeSeparators(kHelpFileTemplate.arg(QDir::tempPath(), QDir::separator())));
+        m_helpFiles.insert(link, file);
+    }
+    if (file->open()) {
+        file->resize(0);
+        file->write(DB::localeString(currentCollection(), textKey).toUtf8());
+        file->close();
+    }
+    if (QFileInfo::exists(file->fileName()))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file->fileName()));
+}
+
+void MainWidget::helpButtonClicked()
+{
+    QString link = CollectionSettings::helpLink(currentCollection());
+    if (link.contains(kAppPlaceholder, Qt::CaseInsensitive))
+        link = replacedIgnoringCase(link, kAppPlaceholder,
+                                    QFileInfo(moduleFilePath()).canonicalPath());
+    const QUrl url(link);
+    if (url.isValid())
+        QDesktopServices::openUrl(url);
+}
+
+void MainWidget::onMyPaletteChanged()
+{
+    emit myPaletteChanged();
+}
+
+void MainWidget::onMyPaletteSelectionChanged()
+{
+    emit myPaletteSelectionChanged();
+}
+
+// The search box and My Palette's description edit arrive with their widgets; until then no
+// edit box can hold the focus.
+void MainWidget::onKeyboardFocusChanged(QWidget *, QWidget *)
+{
+    emit anEditBoxLostFocus();
+}
+
+// Navigation: each slot stores what the user chose for the collection on show, then
+// repaints or refreshes the widgets that show it. A value equal to the stored one changes
+// nothing.
+
+// The card views follow the current card and row. The scheme, products and textures pages
+// join them when they are built.
+void MainWidget::refreshCardViews()
+{
+    m_cardRoller->update();
+}
+
+void MainWidget::segmentChangedInteractivelyByWheel(int newSegment)
+{
+    const QUuid collection = currentCollection();
+    if (!storeChanged(collection, &StateStore::segmentIndex, &StateStore::setSegmentIndex,
+                      newSegment))
+        return;
+    m_colorWheel->update();
+    const StateStore store;
+    int pageIndex = -1;
+    if (DB::findFirstPageIndexInSegment(collection, newSegment, store.moodFilter(collection),
+                                        store.exteriorColors(collection), pageIndex)
+        == DB::StatusOk)
+        store.setPageIndex(collection, pageIndex);
+    refreshCardViews();
+}
+
+void MainWidget::pageChangedInteractively(int newPage)
+{
+    if (storeChanged(currentCollection(), &StateStore::pageIndex, &StateStore::setPageIndex,
+                     newPage))
+        refreshCardViews();
+}
+
+void MainWidget::rowChangedInteractively(int newRow)
+{
+    if (storeChanged(currentCollection(), &StateStore::rowIndex, &StateStore::setRowIndex, newRow))
+        refreshCardViews();
+}
+
+// The mood selector arrives with the filters; until then only the cards follow.
+void MainWidget::moodFilterChangedInteractively(Mood newMood)
+{
+    if (storeChanged(currentCollection(), &StateStore::moodFilter, &StateStore::setMoodFilter,
+                     int(newMood)))
+        refilterCards();
+}
+
+void MainWidget::exteriorFilterChangedInteractively(bool exteriorFilter)
+{
+    if (storeChanged(currentCollection(), &StateStore::exteriorColors,
+                     &StateStore::setExteriorColors, exteriorFilter))
+        refilterCards();
+}
+
+void MainWidget::showMtoChangedInteractively(bool newValue)
+{
+    if (storeChanged(currentCollection(), &StateStore::showMto, &StateStore::setShowMto, newValue))
+        refilterCards();
+}
+
+// The scheme pages arrive with the tab pages; until then only the state changes.
+void MainWidget::schemeKindChangedInteractively(SchemeKind scheme)
+{
+    storeChanged(currentCollection(), &StateStore::schemeKind, &StateStore::setSchemeKind,
+                 int(scheme));
+}
+
+void MainWidget::schemeNeutralSubKindChangedInteractively(SchemeKind scheme)
+{
+    storeChanged(currentCollection(), &StateStore::schemeNeutralSubKind,
+                 &StateStore::setSchemeNeutralSubKind, int(scheme));
+}
+
+void MainWidget::tabPageSelected(TabBarPage newPage)
+{
+    if (storeChanged(currentCollection(), &StateStore::tabPageIndex, &StateStore::setTabPageIndex,
+                     int(newPage)))
+        showTabPage(newPage);
+}
+
+// The tab pages (schemes, products, trend colours, textures) arrive with their widgets;
+// until then every page stays hidden.
+void MainWidget::showTabPage(TabBarPage) { }
+
+// "duvalin" cards do not filter by page: only the chips' overlays change.
+void MainWidget::refilterCards()
+{
+    const QUuid collection = currentCollection();
+    const StateStore store;
+    if (CollectionSettings::cardType(collection) == CardTypeDuvalin) {
+        m_cardRoller->update();
+        return;
+    }
+    DB::ColorPage page;
+    if (DB::loadFirstPageInSegment(collection, store.segmentIndex(collection),
+                                   store.moodFilter(collection), store.exteriorColors(collection),
+                                   page)
+        != DB::StatusOk)
+        return;
+    if (page.segment != store.segmentIndex(collection)) {
+        store.setSegmentIndex(collection, page.segment);
+        m_colorWheel->update();
+    }
+    if (page.pageIndex == store.pageIndex(collection))
+        return;
+    store.setPageIndex(collection, page.pageIndex);
+    refreshCardViews();
+}
+
+void MainWidget::rollCards(Direction dir)
+{
+    const QUuid collection = currentCollection();
+    const StateStore store;
+    const int current = store.pageIndex(collection);
+    DB::ColorPage page;
+    if (DB::loadNeighbourPage(collection, current, dir == DirectionBackward,
+                              store.moodFilter(collection), store.exteriorColors(collection), page)
+            != DB::StatusOk
+        || page.pageIndex == current)
+        return;
+    if (page.segment != store.segmentIndex(collection)) {
+        store.setSegmentIndex(collection, page.segment);
+        m_colorWheel->update();
+    }
+    store.setPageIndex(collection, page.pageIndex);
+    refreshCardViews();
+}
+
+// Goes to the card or chip whose code or name is `phrase`, loosening the filters that
+// would hide it.
+void MainWidget::searchForPhrase(const QString &phrase)
+{
+    const QUuid collection = currentCollection();
+    const StateStore store;
+    int pageIndex = -1;
+    int rowIndex = -1;
+    int segment = -1;
+    int mood = MoodNone;
+    bool exterior = false;
+    if (DB::searchPhrase(collection, phrase, pageIndex, rowIndex, segment, mood, exterior)
+        != DB::StatusOk)
+        return;
+
+    // The filters give way where they would hide the card; the mood selector that shows them
+    // repaints here once it is built.
+    const bool wheelChanged = segment > 0
+        && storeChanged(collection, &StateStore::segmentIndex, &StateStore::setSegmentIndex,
+                        segment);
+    if (!exterior)
+        storeChanged(collection, &StateStore::exteriorColors, &StateStore::setExteriorColors,
+                     false);
+    if (mood == MoodOffwhite || mood == MoodNeutral)
+        storeChanged(collection, &StateStore::moodFilter, &StateStore::setMoodFilter, mood);
+    else if (store.moodFilter(collection) != mood)
+        storeChanged(collection, &StateStore::moodFilter, &StateStore::setMoodFilter, int(MoodAll));
+    bool cardsChanged = pageIndex > 0
+        && storeChanged(collection, &StateStore::pageIndex, &StateStore::setPageIndex, pageIndex);
+    if (rowIndex > 0
+        && storeChanged(collection, &StateStore::rowIndex, &StateStore::setRowIndex, rowIndex))
+        cardsChanged = true;
+    if (wheelChanged)
+        m_colorWheel->update();
+    if (cardsChanged)
+        refreshCardViews();
+}
+
+// Goes to a chip the user chose from a capture, switching collection if needed.
+void MainWidget::capsureItemSelectedInteractively(const QUuid &collectionId,
+                                                  const DB::ColorEntry &colorEntry)
+{
+    DB::ColorPage page;
+    if (DB::loadPageById(collectionId, colorEntry.pageId, false, page) != DB::StatusOk)
+        return;
+    if (collectionId != currentCollection())
+        collectionChangedInteractively(collectionId);
+    const StateStore store;
+    if (page.segment != store.segmentIndex(collectionId))
+        segmentChangedInteractivelyByWheel(page.segment);
+    if (page.pageIndex != store.pageIndex(collectionId))
+        pageChangedInteractively(page.pageIndex);
+    if (colorEntry.rowIndex != store.rowIndex(collectionId))
+        rowChangedInteractively(colorEntry.rowIndex);
+}
+
+void MainWidget::selectNearestColor(const QColor &color)
+{
+    if (color == QColor(Qt::transparent))
+        return;
+    qDebug()
+        << QStringLiteral("RGB(%1,%2,%3)").arg(color.red()).arg(color.green()).arg(color.blue());
+    const QUuid collection = currentCollection();
+    DB::ColorEntry target;
+    if (DB::loadRowNearRgb(collection, color, target) != DB::StatusOk
+        && !nearestChip(collection, color, target))
+        return;
+
+    DB::ColorPage page;
+    if (DB::loadPageById(collection, target.pageId, false, page) != DB::StatusOk)
+        return;
+    // The wheel follows the card, as it does when the cards roll.
+    if (storeChanged(collection, &StateStore::segmentIndex, &StateStore::setSegmentIndex,
+                     page.segment))
+        m_colorWheel->update();
+    const StateStore store;
+    if (page.pageIndex != store.pageIndex(collection))
+        pageChangedInteractively(page.pageIndex);
+    if (target.rowIndex != store.rowIndex(collection))
+        rowChangedInteractively(target.rowIndex);
+}
+
+// The chip nearest to `color` by CIEDE2000: a hit below 0.01, or the only candidate. Among
+// several candidates the user will choose in the nearest-colour dialog; until that dialog
+// exists none is chosen.
+bool MainWidget::nearestChip(const QUuid &collection, const QColor &color,
+                             DB::ColorEntry &target) const
+{
+    QVector<NearestMatch> matches;
+    findNearestColors(labFromColor(color), labEntries(), matches, kNearestCandidates);
+    if (matches.isEmpty())
+        return false;
+    if (matches.first().deltaE < kExactMatchDelta || matches.size() == 1)
+        return DB::loadRowById(collection, matches.first().rowId, target) == DB::StatusOk;
+    return false;
+}
+
+// Slides the full palette view in from the right.
+void MainWidget::zoomMyPaletteClicked()
+{
+    if (!m_myPaletteFull)
+        return;
+    m_myPaletteFull->raise();
+    m_myPaletteFull->move(width(), 0);
+    m_myPaletteFull->show();
+    startZoomAnimation(QPoint(width(), 0), QPoint(0, 0));
+}
+
+// Slides the full palette view out to the left and hides it at the end.
+void MainWidget::unzoomMyPaletteClicked()
+{
+    if (!m_myPaletteFull)
+        return;
+    m_myPaletteFull->raise();
+    connect(m_zoomAnimation, &QAbstractAnimation::finished, this,
+            &MainWidget::unzoomMyPaletteAnimationFinished, Qt::UniqueConnection);
+    startZoomAnimation(m_myPaletteFull->pos(), QPoint(-width(), 0));
+}
+
+void MainWidget::unzoomMyPaletteAnimationFinished()
+{
+    disconnect(m_zoomAnimation, &QAbstractAnimation::finished, this,
+               &MainWidget::unzoomMyPaletteAnimationFinished);
+    if (m_myPaletteFull)
+        m_myPaletteFull->hide();
+}
+
+void MainWidget::startZoomAnimation(const QPoint &from, const QPoint &to)
+{
+    m_zoomAnimation->stop();
+    m_zoomAnimation->setTargetObject(m_myPaletteFull);
+    m_zoomAnimation->setPropertyName("pos");
+    m_zoomAnimation->setDuration(kZoomDuration);
+    m_zoomAnimation->setEasingCurve(QEasingCurve::OutQuart);
+    m_zoomAnimation->setStartValue(from);
+    m_zoomAnimation->setEndValue(to);
+    m_zoomAnimation->start();
+}
+
+} // namespace Corvane

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "ColorEntry.h"
+#include "Enums.h"
+#include "LabEntry.h"
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QPointer>
+#include <QRect>
+#include <QUuid>
+#include <QVector>
+#include <QWidget>
+
+class QLabel;
+class QPropertyAnimation;
+class QTemporaryFile;
+
+namespace Corvane {
+
+class CardRollerWidget;
+class ColorWheelWidget;
+class TaskButton;
+
+// Where the main widget places its children; rectangles with inclusive corners. Slots of
+// children that are not built yet are reserved all the same, so the others keep their places.
+struct MainWidgetLayout
+{
+    QRect banner;
+    QRect collectionSelector;
+    QRect colorWheel;
+    QRect searchWidget;
+    QRect cardRoller;
+    QRect tabBar;
+    QRect tabPage;
+    QRect myPalette;
+    QRect motto;
+    QRect copyright;
+};
+
+// The one widget that fills the picker window: it places the browsing widgets, owns the row
+// of task buttons, paints the collection's background and banner, shows two link labels,
+// switches collections and turns the browsing widgets' signals into state-store writes.
+// It keeps no navigation state of its own.
+class MainWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Stores itself in `*current` (the process-wide currentMainWidget).
+    MainWidget(MainWidget **current, QWidget *parent = nullptr);
+    ~MainWidget() override;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // A new task button placed right after `anchorId`; returns its id (at least 1000).
+    quint16 addTaskButton(quint16 anchorId);
+    // The button of `id`, or a hidden default button when the id is unknown.
+    TaskButton *taskButton(quint16 id) const;
+    QList<quint16> taskButtonOrder() const { return m_taskButtonOrder; }
+
+    // Brings the chip nearest to `color` into view.
+    void selectNearestColor(const QColor &color);
+    // Shows the tab page of `page` and hides the others.
+    void showTabPage(TabBarPage page);
+    // After a filter change: moves to the first card that passes the filters.
+    void refilterCards();
+
+    CardRollerWidget *cardRoller() const { return m_cardRoller; }
+    ColorWheelWidget *colorWheel() const { return m_colorWheel; }
+    // Every chip of the collection on show with its CIELAB values, for nearest-colour
+    // searches; read from the database once per collection, on first use.
+    const QVector<DB::LabEntry> &labEntries() const;
+    QRect bannerRect() const { return m_bannerRect; }
+    QLabel *copyrightLabel() const { return m_copyrightLabel; }
+    QLabel *mottoLabel() const { return m_mottoLabel; }
+    // The temporary help file behind a link key, once the link was activated.
+    QString helpFileName(const QString &link) const;
+    // The capture file of the collection on show; empty when capture is off.
+    QString captureFile() const { return m_captureFile; }
+
+    // The children's places for a widget of `size`; `labelFont` measures the link labels.
+    static MainWidgetLayout computeLayout(const QSize &size, const QFont &labelFont,
+                                          const QString &mottoText, const QString &copyrightText,
+                                          int colorWheelHeight);
+    // The task buttons' rectangles, in the order of `order`, between `paletteRect`'s sides
+    // and level with `searchRect`.
+    static QVector<QRect> taskButtonRects(const QList<quint16> &order, const QRect &paletteRect,
+                                          const QRect &searchRect);
+
+signals:
+    void selectedCollectionChanged(const QUuid &collectionId);
+    void onCapsureFileChanged(const QString &path);
+    void myPaletteChanged();
+    void myPaletteSelectionChanged();
+    void anEditBoxGotFocus();
+    void anEditBoxLostFocus();
+
+public slots:
+    void collectionChangedInteractively(const QUuid &collectionId);
+    void segmentChangedInteractivelyByWheel(int newSegment);
+    void moodFilterChangedInteractively(Mood newMood);
+    void exteriorFilterChangedInteractively(bool exteriorFilter);
+    void showMtoChangedInteractively(bool newValue);
+    void rollCards(Direction dir);
+    void pageChangedInteractively(int newPage);
+    void rowChangedInteractively(int newRow);
+    void searchForPhrase(const QString &phrase);
+    void tabPageSelected(TabBarPage newPage);
+    void schemeKindChangedInteractively(SchemeKind scheme);
+    void schemeNeutralSubKindChangedInteractively(SchemeKind scheme);
+    void capsureItemSelectedInteractively(const QUuid &collectionId,
+                                          const DB::ColorEntry &colorEntry);
+
+protected slots:
+    void onMyPaletteChanged();
+    void onMyPaletteSelectionChanged();
+    void helpButtonClicked();
+    void linkActivated(const QString &link);
+    void zoomMyPaletteClicked();
+    void unzoomMyPaletteClicked();
+    void unzoomMyPaletteAnimationFinished();
+    void onKeyboardFocusChanged(QWidget *old, QWidget *now);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QUuid currentCollection() const;
+    void applyCollection(const QUuid &collection);
+    void storeInitialTabPage(const QUuid &collection) const;
+    void storeInitialSchemeKind(const QUuid &collection) const;
+    void setLinkLabel(QLabel *label, const QString &text, const QString &link) const;
+    void applyLinkLabels(const QUuid &collection);
+    void applyBackgroundPalette();
+    void labelPaletteButtons(const QUuid &collection);
+    QLabel *createLinkLabel();
+    void insertTaskButton(quint16 id, quint16 anchorId);
+    void layoutChildren();
+    void layoutTaskButtons();
+    void applyCapturePaths(const QUuid &collection);
+    bool overBanner(const QPoint &position) const;
+    void openHelpFile(const QString &link, const QString &textKey);
+    // The repaints and refreshes after the current card or row changed.
+    void refreshCardViews();
+    bool nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target) const;
+    void startZoomAnimation(const QPoint &from, const QPoint &to);
+
+    QImage m_backgroundImage;
+    QImage m_bannerImage;
+    QRect m_bannerRect;
+    QString m_headerLink;
+    QHash<QString, QTemporaryFile *> m_helpFiles;
+    mutable QVector<DB::LabEntry> m_labEntries;
+    mutable bool m_labEntriesLoaded = false;
+    ColorWheelWidget *m_colorWheel = nullptr;
+    CardRollerWidget *m_cardRoller = nullptr;
+    QPropertyAnimation *m_zoomAnimation = nullptr;
+    QWidget *m_myPaletteFull = nullptr; // arrives with My Palette
+    TaskButton *m_defaultTaskButton = nullptr;
+    QHash<quint16, TaskButton *> m_taskButtons;
+    QList<quint16> m_taskButtonOrder;
+    QLabel *m_copyrightLabel = nullptr;
+    QLabel *m_mottoLabel = nullptr;
+    QString m_captureFolder;
+    QString m_captureFile;
+    MainWidgetLayout m_layout;
+    MainWidget **m_current = nullptr;
+};
+
+// The live main widget of the process, or null.
+extern MainWidget *currentMainWidget;
+
+} // namespace Corvane

@@ -74,11 +74,19 @@ QString userSettingsFile()
         + QStringLiteral("/Veltra Marnik/Tessary.SketchUp.ini");
 }
 
+// The user's settings file as it is now; other tests may have written it already.
+QByteArray userSettings()
+{
+    QFile file(userSettingsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
 } // namespace
 
 void PaletteCommandTest::showListsChipsAsLoaded()
 {
     Deck deck;
+    const QByteArray settingsBefore = userSettings();
     const QString file = deck.write("show.palette",
                                     palette(chip(0, 5, 1, 2, "D-2") + chip(1, 0, 1, 1, "X-9")
                                             + chip(2, 2, 1, 1, "D-1") + chip(2, 2, 1, 2, "d-2")
@@ -91,12 +99,13 @@ void PaletteCommandTest::showListsChipsAsLoaded()
                             "2\t2\tskipped\treplaced by a later chip for the same cell\n"
                             "2\t2\tDeck & Co\tD-2\t#0080FF\n"
                             "0\t6\tskipped\tcell outside the palette\n"));
-    QVERIFY(!QFile::exists(userSettingsFile()));
+    QCOMPARE(userSettings(), settingsBefore);
 }
 
 void PaletteCommandTest::convertWritesBothFormats()
 {
     Deck deck;
+    const QByteArray settingsBefore = userSettings();
     const QString input = deck.write(
         "in.palette",
         palette(chip(1, 1, 1, 2, "D-2") + chip(0, 3, 1, 1, "D-1") + chip(3, 0, 4, 1, "D-4")));
@@ -119,7 +128,7 @@ void PaletteCommandTest::convertWritesBothFormats()
     QFile xmlFile(xml);
     QVERIFY(xmlFile.open(QIODevice::ReadOnly));
     QVERIFY(xmlFile.readAll().contains("<description>Flur</description>"));
-    QVERIFY(!QFile::exists(userSettingsFile()));
+    QCOMPARE(userSettings(), settingsBefore);
 }
 
 void PaletteCommandTest::badInput_data()

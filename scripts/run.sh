@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs Tessary on the demo collections.
+# Installs what is missing, builds everything and runs Tessary on the demo collections the way
+# the host runs it: a Ruby script loads Halvorn.so and opens the picker.
+#   scripts/run.sh [0x00BBGGRR]     an initial colour for the picker to locate
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -14,6 +16,12 @@ data_dir="$demo/Veltra Marnik/Tessary/SQLite"
 
 echo "Building the demo collections in $data_dir"
 "$halvorn" build-collection --demo "$data_dir" >/dev/null
+"$halvorn" collections | cut -f4,5
 
-echo "Collections in $data_dir:"
-"$halvorn" collections
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    screenshot="$PWD/$build_dir/picker.png"
+    "$halvorn" pick --screenshot "$screenshot" ${1:+--initial-color "$1"}
+    echo "No display: the picker was drawn into $screenshot"
+    exit 0
+fi
+HALVORN_SO="$PWD/$build_dir/host/Halvorn.so" ruby examples/pick_colors.rb "${1:--1}"

@@ -16,6 +16,8 @@ inline void prepareEnvironment()
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    static QTemporaryDir runtimeDir; // made with mode 0700, as Qt wants it
+    qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale::c());
 }

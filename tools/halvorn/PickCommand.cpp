@@ -3,7 +3,8 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "ModuleValues.h"
-#include "PickWindow.h"
+#include "PickResult.h"
+#include "SKUPluginMainWindow.h"
 #include "StateStore.h"
 
 #include <QApplication>
@@ -56,6 +57,24 @@ QUuid restoreCollection()
     return collection;
 }
 
+// The host's form of a colour: 0x00BBGGRR, or NoInitialColor.
+quint32 initialColorValue(const QColor &color)
+{
+    if (color == QColor(Qt::transparent))
+        return PickResult::NoInitialColor;
+    return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
+}
+
+// "#RRGGBB<TAB>name", one picked colour a line, in reading order of My Palette.
+void printPicked(const PickResult &result)
+{
+    for (quint32 i = 0; i < result.count; ++i) {
+        out() << QColor::fromRgb(result.colorAt(i)).name(QColor::HexRgb).toUpper() << '\t'
+              << QString::fromLocal8Bit(result.nameAt(i)) << '\n';
+    }
+    out().flush();
+}
+
 } // namespace
 
 // The picker window; with --screenshot it saves the window as it opens and exits.
@@ -80,26 +99,29 @@ int runPick(CommandLine &commandLine)
         return 1;
     }
 
-    PickWindow window;
-    window.setInitialColor(initialColor);
+    PickResult result;
+    result.reset(initialColorValue(initialColor));
+    SKUPluginMainWindow window(&result);
     int status = 0;
     if (screenshot) {
-        QObject::connect(&window, &PickWindow::ready, &window, [&window, &screenshot, &status]() {
-            if (!window.grab().save(*screenshot, "PNG")) {
-                err() << "halvorn pick: cannot write " << *screenshot << '\n';
-                err().flush();
-                status = 1;
-            }
-            QCoreApplication::quit();
-        });
-    }
-    if (screenshot) {
+        QObject::connect(&window, &SKUPluginMainWindow::initialColorSettled, &window,
+                         [&window, &screenshot, &status]() {
+                             if (!window.grab().save(*screenshot, "PNG")) {
+                                 err() << "halvorn pick: cannot write " << *screenshot << '\n';
+                                 err().flush();
+                                 status = 1;
+                             }
+                             QCoreApplication::quit();
+                         });
         window.show();
         QApplication::exec();
         return status;
     }
     // Cancelling, or closing the window, picks nothing.
-    return window.exec() == QDialog::Accepted ? 0 : 1;
+    if (window.exec() != QDialog::Accepted)
+        return 1;
+    printPicked(result);
+    return 0;
 }
 
 } // namespace Corvane::Cli

@@ -1,0 +1,21 @@
+#!/bin/bash
+# press_escape_in_window.sh WIDTH HEIGHT FILE
+# Waits up to 15 s for a visible window of WIDTH x HEIGHT (there is no window manager to ask),
+# writes its position "X Y" to FILE and presses Escape in it.
+width=$1
+height=$2
+file=$3
+for attempt in $(seq 150); do
+    for id in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+        if [ "$WIDTH" = "$width" ] && [ "$HEIGHT" = "$height" ]; then
+            echo "$X $Y" > "$file"
+            sleep 0.3
+            # The key release may reach a window that has closed already.
+            xdotool key --window "$id" Escape 2>/dev/null
+            exit 0
+        fi
+    done
+    sleep 0.1
+done
+exit 1

@@ -283,16 +283,21 @@ void QWinWidget::focusInEvent(QFocusEvent *event)
     const Qt::FocusReason reason = event->reason();
     if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
         return;
-    QWidget *candidate = nextInFocusChain();
-    while (candidate != this && !acceptsTabFocus(candidate))
-        candidate = candidate->nextInFocusChain();
-    if (candidate == this)
+    // Tab from the host enters at the first Tab-focusable widget, Shift+Tab at the last.
+    QWidget *candidate = nullptr;
+    for (QWidget *widget = nextInFocusChain(); widget != this;
+         widget = widget->nextInFocusChain()) {
+        if (!acceptsTabFocus(widget))
+            continue;
+        candidate = widget;
+        if (reason == Qt::TabFocusReason)
+            break;
+    }
+    if (!candidate)
         return;
     candidate->setFocus(reason);
     candidate->setAttribute(Qt::WA_KeyboardFocusChange);
     candidate->window()->setAttribute(Qt::WA_KeyboardFocusChange);
-    if (reason == Qt::BacktabFocusReason)
-        QWidget::focusNextPrevChild(false);
 }
 
 bool QWinWidget::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)

@@ -3,8 +3,10 @@
 #include "HostPlatform.h"
 #include "QWinWidget.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <memory>
@@ -153,4 +155,30 @@ void QWinWidgetTest::qtHostWindowIsDisabled()
     QVERIFY(!host.isEnabled());
     dialog.hide();
     QVERIFY(host.isEnabled());
+}
+
+void QWinWidgetTest::tabPassesBetweenHostAndWidgets()
+{
+    focusWindow(m_connection, m_host);
+    QTRY_COMPARE(inputFocus(m_connection), m_host);
+    QWinWidget embedder(m_host);
+    embedder.setGeometry(10, 10, 300, 100);
+    auto *first = new QLineEdit(&embedder);
+    auto *last = new QLineEdit(&embedder);
+    last->move(0, 40);
+    embedder.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&embedder));
+
+    // The host hands the keyboard focus to the embedded window on Shift+Tab; the focus lands
+    // on the last Tab-focusable widget.
+    focusWindow(m_connection, xcb_window_t(embedder.winId()));
+    QVERIFY(QTest::qWaitForWindowActive(&embedder));
+    QFocusEvent backtab(QEvent::FocusIn, Qt::BacktabFocusReason);
+    QCoreApplication::sendEvent(&embedder, &backtab);
+    QCOMPARE(QApplication::focusWidget(), last);
+
+    // Tab on the last widget hands the focus back to the host window.
+    QTest::keyClick(last, Qt::Key_Tab);
+    QTRY_COMPARE(inputFocus(m_connection), m_host);
+    Q_UNUSED(first);
 }

@@ -15,6 +15,7 @@ private Q_SLOTS:
     void modalDialogDisablesHost();
     void focusIsSavedOnce();
     void qtHostWindowIsDisabled();
+    void tabPassesBetweenHostAndWidgets();
 
 private:
     xcb_connection_t *m_connection = nullptr;

@@ -8,7 +8,8 @@ bash scripts/install-deps.sh
 
 if [ "${1:-}" = "--sanitize" ]; then
     export BUILD_DIR=build-asan BUILD_TYPE=Debug
-    export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
     bash scripts/build.sh -DTESSARY_SANITIZE=ON
 else
     bash scripts/build.sh

@@ -4,10 +4,10 @@
 #include "ColorEntry.h"
 #include "ColorPage.h"
 #include "ColorVistralEntry.h"
+#include "ImageBytes.h"
 #include "ItemIndex.h"
 #include "Texture.h"
 
-#include <QBuffer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -53,17 +53,6 @@ QVariant colorEntryField(const ColorEntry &entry, const QString &field)
     if (!fields.contains(field))
         qFatal("unknown field %s", qPrintable(field));
     return fields.value(field);
-}
-
-QByteArray pngBytes()
-{
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 } // namespace
@@ -232,7 +221,7 @@ void RecordsTest::textureImage_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("decoded");
 
-    QTest::newRow("png") << pngBytes() << true;
+    QTest::newRow("png") << Corvane::Test::pngBytes(QSize(4, 3)) << true;
     QTest::newRow("not an image") << QByteArray("plain text") << false;
     QTest::newRow("empty") << QByteArray() << false;
 }

@@ -1,10 +1,10 @@
 #include "ThemeResourcesTest.h"
 
 #include "CollectionFixture.h"
+#include "ImageBytes.h"
 #include "TestDecks.h"
 #include "ThemeResources.h"
 
-#include <QBuffer>
 #include <QTest>
 
 using namespace Corvane;
@@ -31,15 +31,6 @@ void addTheme(CollectionFixture &fixture, qint64 collectionId, const QString &ke
                    {{QStringLiteral("COLLECTION_ID"), collectionId},
                     {QStringLiteral("ITEM_KEY"), key},
                     {QStringLiteral("ITEM_DATA"), data}});
-}
-
-QByteArray pngOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 } // namespace

@@ -7,16 +7,22 @@
 
 namespace Corvane::Test {
 
-// The PNG encoding of a red image of `size`, as collection files store images.
-inline QByteArray pngBytes(const QSize &size)
+// The PNG encoding of `image`, as collection files store images.
+inline QByteArray pngOf(const QImage &image)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::red);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+// The PNG encoding of a red image of `size`.
+inline QByteArray pngBytes(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    return pngOf(image);
 }
 
 } // namespace Corvane::Test

@@ -10,7 +10,6 @@
 #include "color/ColorMath.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -654,11 +653,8 @@ void BuilderTest::demoFolder()
 {
     QTemporaryDir first;
     QTemporaryDir second;
-    QElapsedTimer timer;
-    timer.start();
     QString error;
     QVERIFY2(Builder::buildDemoFolder(first.path(), &error), qPrintable(error));
-    QVERIFY2(timer.elapsed() < 10000, "building the demo folder takes 10 seconds or more");
     QVERIFY2(Builder::buildDemoFolder(second.path(), &error), qPrintable(error));
     QVERIFY(QDir(first.filePath(Builder::demoCaptureFolderName())).exists());
 

@@ -76,14 +76,6 @@ QString groupFor(const QString &key)
 
 } // namespace
 
-void StateStoreTest::initTestCase()
-{
-    // Test mode of the standard paths would put the user's file into ~/.qttest, shared by
-    // every test run; keep it in this run's private configuration folder instead.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       qEnvironmentVariable("XDG_CONFIG_HOME"));
-}
-
 void StateStoreTest::init()
 {
     QFile::remove(StateStore().fileName());

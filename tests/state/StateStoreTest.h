@@ -7,7 +7,6 @@ class StateStoreTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void userStoreLivesInConfigHome();
     void freshStoreDefaults();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,9 @@ inline void prepareEnvironment()
     static QTemporaryDir runtimeDir; // made with mode 0700, as Qt wants it
     qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
+    // Test mode alone would put settings into ~/.qttest, shared by every run; the settings
+    // file belongs in the private folder, where child processes find it too.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configHome.path());
     QLocale::setDefault(QLocale::c());
 }
 

@@ -1,0 +1,116 @@
+#include "TabPageHelpers.h"
+
+#include "CardQueries.h"
+#include "DragPayload.h"
+#include "StateStore.h"
+#include "StatusCodes.h"
+#include "ThemeResources.h"
+
+#include <QDrag>
+#include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+namespace Corvane {
+
+namespace {
+
+const QString kToolTipSpan = QStringLiteral("<span style=\"font-size: 12px;\">%1</span>");
+const QColor kFrameColor(64, 64, 64);
+constexpr int kOuterFrameAlpha = 24;
+constexpr int kMiddleFrameAlpha = 48;
+constexpr QSize kDragSwatchSize(32, 24);
+constexpr QSize kBackgroundPlaceholder(16, 16);
+const QString kMainBackgroundKey = QStringLiteral("image.widget.main.background");
+
+QColor withAlpha(QColor color, int alpha)
+{
+    color.setAlpha(alpha);
+    return color;
+}
+
+void startDrag(QWidget *source, const QByteArray &payload, const QColor &color)
+{
+    auto *drag = new QDrag(source);
+    drag->setMimeData(payloadMimeData(payload));
+    QPixmap swatch(kDragSwatchSize);
+    swatch.fill(color);
+    QPainter painter(&swatch);
+    painter.setPen(kFrameColor);
+    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    painter.end();
+    drag->setPixmap(swatch);
+    drag->setHotSpot(QPoint(kDragSwatchSize.width() / 2, kDragSwatchSize.height() / 2));
+    drag->exec(Qt::CopyAction);
+}
+
+} // namespace
+
+QString richToolTip(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    QString html = text;
+    html.replace(QLatin1String("\n"), QLatin1String("<br/>"));
+    return kToolTipSpan.arg(html);
+}
+
+bool chipOfCard(const DB::ColorPage &page, int rowIndex, DB::ColorEntry &out)
+{
+    if (rowIndex <= 0 || size_t(rowIndex) > page.rows.size())
+        return false;
+    out = page.rows.at(size_t(rowIndex - 1));
+    return true;
+}
+
+bool currentChip(const QUuid &collection, DB::ColorEntry &out)
+{
+    const StateStore store;
+    DB::ColorPage page;
+    return DB::loadPageByIndex(collection, store.pageIndex(collection), page) == DB::StatusOk
+        && page.isValid() && chipOfCard(page, store.rowIndex(collection), out);
+}
+
+void drawChipBlockFrame(QPainter &painter, const QRect &grown)
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(withAlpha(kFrameColor, kOuterFrameAlpha));
+    painter.drawRoundedRect(QRect(QPoint(grown.left() - 2, grown.top() - 2),
+                                  QPoint(grown.right() + 1, grown.bottom() + 1)),
+                            3, 3, Qt::AbsoluteSize);
+    painter.setPen(withAlpha(kFrameColor, kMiddleFrameAlpha));
+    painter.drawRoundedRect(
+        QRect(QPoint(grown.left() - 1, grown.top() - 1), QPoint(grown.right(), grown.bottom())), 2,
+        2, Qt::AbsoluteSize);
+    painter.setPen(kFrameColor);
+    painter.drawRect(
+        QRect(QPoint(grown.left(), grown.top()), QPoint(grown.right() - 1, grown.bottom() - 1)));
+}
+
+QImage mainBackgroundPart(const QRect &sourceRect)
+{
+    return DB::systemThemeImage(kMainBackgroundKey, kBackgroundPlaceholder).copy(sourceRect);
+}
+
+void setBackgroundBehind(QWidget *target, const QRect &sourceRect)
+{
+    QPalette palette = target->palette();
+    palette.setBrush(QPalette::All, QPalette::Window,
+                     QBrush(QPixmap::fromImage(mainBackgroundPart(sourceRect))));
+    target->setPalette(palette);
+}
+
+void startPageChipDrag(QWidget *source, DragSource kind, const QUuid &collection,
+                       const DB::ColorEntry &entry)
+{
+    startDrag(source, chipPayload(kind, collection, entry), entry.color());
+}
+
+void startPageColorDrag(QWidget *source, DragSource kind, const QColor &color, const QString &name1,
+                        const QString &name2)
+{
+    startDrag(source, colorPayload(kind, color, name1, name2), color);
+}
+
+} // namespace Corvane

@@ -114,6 +114,8 @@ void ProductsWidget::refresh()
         }
         for (const QString &name : names)
             m_productList->addItem(name);
+        // Lay the names out now, so that an immediate grab or paint shows them.
+        m_productList->doItemsLayout();
     }
     setUpdatesEnabled(true);
 }

@@ -4,9 +4,6 @@
 #include "InterfaceFonts.h"
 #include "StateStore.h"
 #include "TabPageHelpers.h"
-#include "VeltraCustomStyle.h"
-
-#include <QScrollBar>
 
 namespace Corvane {
 
@@ -20,23 +17,11 @@ constexpr int kViewportMargin = 10;
 ColorVistralWidget::ColorVistralWidget(QWidget *parent) : QScrollArea(parent)
 {
     setObjectName(QStringLiteral("ColorVistralWidget"));
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_MouseTracking);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setViewportMargins(kViewportMargin, kViewportMargin, kViewportMargin, kViewportMargin);
-    setFrameStyle(0);
-
     m_content = new ColorVistralViewport(this);
-    setWidget(m_content);
-    m_content->setAutoFillBackground(false);
-    setAutoFillBackground(true);
+    setUpScrollingPage(this, m_content);
+    setViewportMargins(kViewportMargin, kViewportMargin, kViewportMargin, kViewportMargin);
     viewport()->setBackgroundRole(QPalette::Window);
     viewport()->setAutoFillBackground(true);
-
-    m_scrollBarStyle = new VeltraCustomStyle;
-    m_scrollBarStyle->setParent(this);
-    verticalScrollBar()->setStyle(m_scrollBarStyle);
 
     m_content->reload(StateStore().uuidOfLastUsedCollection());
     setFont(normalFont(kFontStep));

@@ -6,7 +6,6 @@
 namespace Corvane {
 
 class ColorVistralViewport;
-class VeltraCustomStyle;
 
 // The trend colours tab page: a vertically scrolling list of the collection's trend-colour
 // groups, drawn by its content widget over the main widget's background.
@@ -30,7 +29,6 @@ protected:
 
 private:
     ColorVistralViewport *m_content = nullptr;
-    VeltraCustomStyle *m_scrollBarStyle = nullptr;
 };
 
 } // namespace Corvane

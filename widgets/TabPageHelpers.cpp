@@ -5,11 +5,14 @@
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "ThemeResources.h"
+#include "VeltraCustomStyle.h"
 
 #include <QDrag>
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QWidget>
 
 namespace Corvane {
@@ -99,6 +102,21 @@ void setBackgroundBehind(QWidget *target, const QRect &sourceRect)
     palette.setBrush(QPalette::All, QPalette::Window,
                      QBrush(QPixmap::fromImage(mainBackgroundPart(sourceRect))));
     target->setPalette(palette);
+}
+
+void setUpScrollingPage(QScrollArea *page, QWidget *content)
+{
+    page->setFocusPolicy(Qt::StrongFocus);
+    page->setAttribute(Qt::WA_MouseTracking);
+    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    page->setFrameStyle(0);
+    page->setWidget(content);
+    content->setAutoFillBackground(false);
+    page->setAutoFillBackground(true);
+    auto *scrollBarStyle = new VeltraCustomStyle;
+    scrollBarStyle->setParent(page);
+    page->verticalScrollBar()->setStyle(scrollBarStyle);
 }
 
 void startPageChipDrag(QWidget *source, DragSource kind, const QUuid &collection,

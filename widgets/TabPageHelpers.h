@@ -11,6 +11,7 @@
 #include <QUuid>
 
 class QPainter;
+class QScrollArea;
 class QWidget;
 
 namespace Corvane {
@@ -36,6 +37,11 @@ void drawChipBlockFrame(QPainter &painter, const QRect &grown);
 QImage mainBackgroundPart(const QRect &sourceRect);
 // Makes that part the window brush of `target` in all colour groups.
 void setBackgroundBehind(QWidget *target, const QRect &sourceRect);
+
+// Sets up a scrolling tab page: vertical scroll bar only, drawn by a custom style that the
+// page owns, no frame, and `content` as the scrolled widget, which does not fill its
+// background (the page does).
+void setUpScrollingPage(QScrollArea *page, QWidget *content);
 
 // Starts a copy drag of a collection chip with a small swatch of its colour.
 void startPageChipDrag(QWidget *source, DragSource kind, const QUuid &collection,

@@ -3,9 +3,6 @@
 #include "StateStore.h"
 #include "TabPageHelpers.h"
 #include "TexturesViewport.h"
-#include "VeltraCustomStyle.h"
-
-#include <QScrollBar>
 
 namespace Corvane {
 
@@ -18,23 +15,11 @@ constexpr int kViewportMargin = 16;
 TexturesWidget::TexturesWidget(QWidget *parent) : QScrollArea(parent)
 {
     setObjectName(QStringLiteral("TexturesWidget"));
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_MouseTracking);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setViewportMargins(kViewportMargin, kViewportMargin, kViewportMargin, kViewportMargin);
-    setFrameStyle(0);
-
     m_content = new TexturesViewport(this);
-    setWidget(m_content);
-    m_content->setAutoFillBackground(false);
-    setAutoFillBackground(true);
+    setUpScrollingPage(this, m_content);
+    setViewportMargins(kViewportMargin, kViewportMargin, kViewportMargin, kViewportMargin);
     // The content paints the background behind itself, so the viewport paints nothing.
     viewport()->setAutoFillBackground(false);
-
-    m_scrollBarStyle = new VeltraCustomStyle;
-    m_scrollBarStyle->setParent(this);
-    verticalScrollBar()->setStyle(m_scrollBarStyle);
 
     m_content->loadTextures(StateStore().uuidOfLastUsedCollection());
 }

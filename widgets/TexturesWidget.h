@@ -6,7 +6,6 @@
 namespace Corvane {
 
 class TexturesViewport;
-class VeltraCustomStyle;
 
 // The textures tab page: the current chip's colour previewed under each texture the
 // current card offers, in a vertically scrolling grid.
@@ -32,7 +31,6 @@ protected:
 
 private:
     TexturesViewport *m_content = nullptr;
-    VeltraCustomStyle *m_scrollBarStyle = nullptr;
 };
 
 } // namespace Corvane

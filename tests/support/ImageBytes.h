@@ -2,16 +2,17 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QSize>
 
 namespace Corvane::Test {
 
-// The PNG encoding of a red image of `size`, as collection files store images.
-inline QByteArray pngBytes(const QSize &size)
+// The PNG encoding of a one-colour image of `size`, as collection files store images.
+inline QByteArray pngBytes(const QSize &size, const QColor &color = Qt::red)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::red);
+    image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

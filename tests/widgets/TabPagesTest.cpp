@@ -6,6 +6,7 @@
 #include "ColorSchemerWidget.h"
 #include "ColorVistralViewport.h"
 #include "ColorVistralWidget.h"
+#include "ImageBytes.h"
 #include "InterfaceFonts.h"
 #include "MainWidget.h"
 #include "ProductsWidget.h"
@@ -14,7 +15,6 @@
 #include "TexturesWidget.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
@@ -41,17 +41,6 @@ QFont fontWithLineHeight(int height)
             return font;
     }
     return QFont();
-}
-
-QByteArray pngOf(const QColor &color, const QSize &size)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 QStringList listTexts(const QListWidget *list)
@@ -438,12 +427,12 @@ void TabPagesTest::textureTiles()
 {
     const qint64 card = rowId(WidgetDeck::normal, 1, 0);
     for (int i = 0; i < 4; ++i) {
-        const qint64 texture
-            = m_deck->fixture.insert(kDeck, QStringLiteral("TEXTURE"),
-                                     {{QStringLiteral("COLLECTION_ID"), kNormalId},
-                                      {QStringLiteral("NAME"), QStringLiteral("T%1").arg(i)},
-                                      {QStringLiteral("IMAGE"), pngOf(Qt::white, QSize(148, 96))},
-                                      {QStringLiteral("BASE_ALPHA"), 0.5}});
+        const qint64 texture = m_deck->fixture.insert(
+            kDeck, QStringLiteral("TEXTURE"),
+            {{QStringLiteral("COLLECTION_ID"), kNormalId},
+             {QStringLiteral("NAME"), QStringLiteral("T%1").arg(i)},
+             {QStringLiteral("IMAGE"), Test::pngBytes(QSize(148, 96), Qt::white)},
+             {QStringLiteral("BASE_ALPHA"), 0.5}});
         m_deck->fixture.insert(kDeck, QStringLiteral("TEXTURE_MAP"),
                                {{QStringLiteral("TEXTURE_ID"), texture},
                                 {QStringLiteral("PAGE_ID"), card},

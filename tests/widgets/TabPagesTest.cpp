@@ -2,6 +2,7 @@
 
 #include "CardQueries.h"
 #include "CollectionSettings.h"
+#include "ColorMath.h"
 #include "ColorSchemerDuvalineWidget.h"
 #include "ColorSchemerWidget.h"
 #include "ColorVistralViewport.h"
@@ -90,6 +91,21 @@ void TabPagesTest::addSchemeRow(qint64 collectionId, qint64 chipId, int scheme, 
                             {QStringLiteral("SCHEME_ROW_ID"), schemeRowId},
                             {QStringLiteral("PAGE_ORDER"), pageOrder},
                             {QStringLiteral("ROW_ORDER"), rowOrder}});
+}
+
+void TabPagesTest::addTexture(qint64 pageId, const QString &name) const
+{
+    const qint64 texture = m_deck->fixture.insert(
+        kDeck, QStringLiteral("TEXTURE"),
+        {{QStringLiteral("COLLECTION_ID"), kNormalId},
+         {QStringLiteral("NAME"), name},
+         {QStringLiteral("IMAGE"), Test::pngBytes(QSize(148, 96), Qt::white)},
+         {QStringLiteral("BASE_ALPHA"), 0.5}});
+    m_deck->fixture.insert(kDeck, QStringLiteral("TEXTURE_MAP"),
+                           {{QStringLiteral("TEXTURE_ID"), texture},
+                            {QStringLiteral("PAGE_ID"), pageId},
+                            {QStringLiteral("ALPHA"), 1.0},
+                            {QStringLiteral("NAME"), name}});
 }
 
 // Buttons, captions and the chip area of a 226-pixel schemer with 44 x 44 images and a
@@ -309,6 +325,36 @@ void TabPagesTest::schemerShortcutNumbers()
     QCOMPARE(kindSpy.first().first().value<SchemeKind>(), Contrast);
 }
 
+// A collection without the colour-schemes page shows the scheme of the nearest colour in
+// the first collection that has one; the chips carry that collection's id.
+void TabPagesTest::schemeOfNearestColor()
+{
+    addSetting(kDuvalinId, QStringLiteral("has.color.schemes.page"), 1);
+    addSetting(kDuvalinId, QStringLiteral("mode.card"), QStringLiteral("ModeColorToColor"));
+    addSetting(kDuvalinId, QStringLiteral("max.chips.on.a.page"), 2);
+    // Duvalin's first chip has the colour of Normal's first chip, and its CIELAB values.
+    const qint64 twin = rowId(WidgetDeck::duvalin, 1, 1);
+    const DB::LabEntry lab = labFromColor(WidgetDeck::deckColor(1, 1));
+    m_deck->fixture.exec(kDeck, QStringLiteral("UPDATE ROW SET L = ?, A = ?, B = ? WHERE ID = ?"),
+                         {lab.l, lab.a, lab.b, twin});
+    addSchemeRow(kDuvalinId, twin, Harmonic, rowId(WidgetDeck::duvalin, 2, 1), 0, 0);
+    addSchemeRow(kDuvalinId, twin, Harmonic, rowId(WidgetDeck::duvalin, 2, 2), 0, 1);
+    m_deck->reset();
+    const StateStore store;
+    store.setPageIndex(WidgetDeck::normal, 1);
+    store.setRowIndex(WidgetDeck::normal, 1);
+    store.setSchemeKind(WidgetDeck::normal, Harmonic);
+
+    ColorSchemerWidget schemer;
+    QCOMPARE(schemer.schemeCollection(), WidgetDeck::duvalin);
+    schemer.resize(kPageSize);
+    const QImage image = schemer.grab().toImage();
+    QCOMPARE(int(schemer.chips().size()), 2);
+    for (const auto &[rect, chip] : schemer.chips())
+        QCOMPARE(chip.collection, WidgetDeck::duvalin);
+    QCOMPARE(image.pixelColor(schemer.chips().front().first.center()), WidgetDeck::deckColor(2, 1));
+}
+
 // Trend colours flow left to right, 4 pixels apart, and wrap at the content's right edge.
 void TabPagesTest::trendGroupFlow()
 {
@@ -426,19 +472,8 @@ void TabPagesTest::textureTint()
 void TabPagesTest::textureTiles()
 {
     const qint64 card = rowId(WidgetDeck::normal, 1, 0);
-    for (int i = 0; i < 4; ++i) {
-        const qint64 texture = m_deck->fixture.insert(
-            kDeck, QStringLiteral("TEXTURE"),
-            {{QStringLiteral("COLLECTION_ID"), kNormalId},
-             {QStringLiteral("NAME"), QStringLiteral("T%1").arg(i)},
-             {QStringLiteral("IMAGE"), Test::pngBytes(QSize(148, 96), Qt::white)},
-             {QStringLiteral("BASE_ALPHA"), 0.5}});
-        m_deck->fixture.insert(kDeck, QStringLiteral("TEXTURE_MAP"),
-                               {{QStringLiteral("TEXTURE_ID"), texture},
-                                {QStringLiteral("PAGE_ID"), card},
-                                {QStringLiteral("ALPHA"), 1.0},
-                                {QStringLiteral("NAME"), QStringLiteral("T%1").arg(i)}});
-    }
+    for (int i = 0; i < 4; ++i)
+        addTexture(card, QStringLiteral("T%1").arg(i));
     m_deck->reset();
     const StateStore store;
     store.setPageIndex(WidgetDeck::normal, 1);
@@ -470,6 +505,35 @@ void TabPagesTest::textureTiles()
     store.setRowIndex(WidgetDeck::normal, 9);
     image = page.content()->grab().toImage();
     QCOMPARE(image.pixelColor(tiles.at(1).first.center()), QColor(254, 0, 0));
+}
+
+// The main widget lays the textures out again when the card changes, and only repaints
+// them when the row changes.
+void TabPagesTest::texturesFollowCardChange()
+{
+    addTexture(rowId(WidgetDeck::normal, 1, 0), QStringLiteral("One"));
+    addTexture(rowId(WidgetDeck::normal, 2, 0), QStringLiteral("Two"));
+    addTexture(rowId(WidgetDeck::normal, 2, 0), QStringLiteral("Three"));
+    m_deck->reset();
+    const StateStore store;
+    store.setPageIndex(WidgetDeck::normal, 1);
+    store.setRowIndex(WidgetDeck::normal, 1);
+    store.setTabPageIndex(WidgetDeck::normal, PageOfTextures);
+
+    MainWidget widget(&currentMainWidget);
+    widget.show();
+    QVERIFY(widget.texturesPage()->isVisible());
+    const auto &tiles = widget.texturesPage()->content()->tileRects();
+    QCOMPARE(int(tiles.size()), 1);
+    widget.pageChangedInteractively(2);
+    QCOMPARE(int(tiles.size()), 2);
+    QCOMPARE(tiles.at(1).second.name, QStringLiteral("Three"));
+    widget.rowChangedInteractively(2);
+    QCOMPARE(int(tiles.size()), 2);
+    const QImage image = widget.texturesPage()->content()->grab().toImage();
+    const QColor chip = WidgetDeck::deckColor(2, 2);
+    QCOMPARE(image.pixelColor(tiles.at(0).first.center()),
+             QColor(chip.red() * 255 / 256, chip.green() * 255 / 256, chip.blue() * 255 / 256));
 }
 
 void TabPagesTest::products_data()

@@ -21,11 +21,13 @@ private Q_SLOTS:
     void neutralSubKind_data();
     void neutralSubKind();
     void schemerShortcutNumbers();
+    void schemeOfNearestColor();
     void trendGroupFlow();
     void trendOpenStateSurvivesReload();
     void textureTint_data();
     void textureTint();
     void textureTiles();
+    void texturesFollowCardChange();
     void products_data();
     void products();
     void duvalinProposals_data();
@@ -37,6 +39,7 @@ private:
     qint64 rowId(const QUuid &collection, int pageIndex, int rowIndex) const;
     void addSetting(qint64 collectionId, const QString &name, const QVariant &value,
                     int index = 0) const;
+    void addTexture(qint64 pageId, const QString &name) const;
     void addSchemeRow(qint64 collectionId, qint64 rowId, int scheme, qint64 schemeRowId,
                       int pageOrder, int rowOrder) const;
 

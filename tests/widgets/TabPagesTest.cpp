@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Corvane;
 using Corvane::Test::WidgetDeck;
@@ -643,6 +644,40 @@ void TabPagesTest::duvalinProposals()
     }
     QVERIFY(page.chipRect(0).right() < page.chipRect(1).left());
     QCOMPARE(page.chipRect(0).left(), 12);
+}
+
+// Caption boxes explain their scheme; a chip position without chips hides any tip.
+void TabPagesTest::duvalinToolTips_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("onCaption");
+    QTest::addColumn<QString>("expected");
+    const QString wide = QStringLiteral("<span style=\"font-size: 12px;\">"
+                                        "tiptext.harmonizer.palette.scheme.wide.contrast</span>");
+    QTest::newRow("left caption") << 0 << true << wide;
+    QTest::newRow("middle caption")
+        << 1 << true
+        << QStringLiteral("<span style=\"font-size: 12px;\">"
+                          "tiptext.harmonizer.palette.scheme.contrast</span>");
+    QTest::newRow("right caption") << 2 << true << wide;
+    QTest::newRow("chip position without chips") << 1 << false << QString();
+}
+
+void TabPagesTest::duvalinToolTips()
+{
+    QFETCH(int, column);
+    QFETCH(bool, onCaption);
+    QFETCH(QString, expected);
+    m_deck->reset(WidgetDeck::duvalin);
+    ColorSchemerDuvalineWidget page;
+    page.resize(kPageSize);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    // A tip shown before must be hidden by a move over empty chips.
+    QTest::mouseMove(&page, page.captionRect(0).center());
+    const QRect target = onCaption ? page.captionRect(column) : page.chipRect(column);
+    QTest::mouseMove(&page, target.center());
+    QTRY_COMPARE(QToolTip::text(), expected);
 }
 
 void TabPagesTest::showTabPage_data()

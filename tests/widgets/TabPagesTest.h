@@ -32,6 +32,8 @@ private Q_SLOTS:
     void products();
     void duvalinProposals_data();
     void duvalinProposals();
+    void duvalinToolTips_data();
+    void duvalinToolTips();
     void showTabPage_data();
     void showTabPage();
 

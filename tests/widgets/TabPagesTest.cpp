@@ -356,6 +356,26 @@ void TabPagesTest::schemeOfNearestColor()
     QCOMPARE(image.pixelColor(schemer.chips().front().first.center()), WidgetDeck::deckColor(2, 1));
 }
 
+// While the schemes come from another collection, the shortcuts still compare with the kind
+// stored for the collection on show, which is the one the main widget writes.
+void TabPagesTest::shortcutUsesShownCollection()
+{
+    addSetting(kDuvalinId, QStringLiteral("has.color.schemes.page"), 1);
+    m_deck->reset();
+    const StateStore store;
+    store.setSchemeKind(WidgetDeck::normal, Contrast);
+    store.setSchemeKind(WidgetDeck::duvalin, Harmonic);
+    ColorSchemerWidget schemer;
+    QCOMPARE(schemer.schemeCollection(), WidgetDeck::duvalin);
+    schemer.show();
+    QSignalSpy kindSpy(&schemer, &ColorSchemerWidget::schemeKindChangedInteractively);
+    schemer.actions().at(1)->trigger(); // Ctrl+S, Ctrl+2: harmonic
+    QCOMPARE(kindSpy.count(), 1);
+    QCOMPARE(kindSpy.first().first().value<SchemeKind>(), Harmonic);
+    schemer.actions().at(0)->trigger(); // contrast, already chosen
+    QCOMPARE(kindSpy.count(), 1);
+}
+
 // Trend colours flow left to right, 4 pixels apart, and wrap at the content's right edge.
 void TabPagesTest::trendGroupFlow()
 {

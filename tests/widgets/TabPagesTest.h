@@ -22,6 +22,7 @@ private Q_SLOTS:
     void neutralSubKind();
     void schemerShortcutNumbers();
     void schemeOfNearestColor();
+    void shortcutUsesShownCollection();
     void trendGroupFlow();
     void trendOpenStateSurvivesReload();
     void textureTint_data();

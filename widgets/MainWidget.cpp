@@ -165,6 +165,7 @@ MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent),
             &ColorWheelWidget::selectedCollectionChanged);
     connect(this, &MainWidget::selectedCollectionChanged, m_cardRoller,
             &CardRollerWidget::selectedCollectionChanged);
+    connectTabPages();
     connect(m_copyrightLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
     connect(m_mottoLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
     connect(qApp, &QApplication::focusChanged, this, &MainWidget::onKeyboardFocusChanged);
@@ -653,10 +654,18 @@ void MainWidget::createTabPages()
     m_trendColorsPage = new ColorVistralWidget(this);
     m_texturesPage = new TexturesWidget(this);
     m_productsPage = new ProductsWidget(this);
-    for (QWidget *page : std::initializer_list<QWidget *> {
-             m_schemer, m_duvalinSchemer, m_trendColorsPage, m_texturesPage, m_productsPage})
+    for (QWidget *page : tabPages())
         page->hide();
+}
 
+std::array<QWidget *, 5> MainWidget::tabPages() const
+{
+    return {m_schemer, m_duvalinSchemer, m_trendColorsPage, m_texturesPage, m_productsPage};
+}
+
+// The pages reload after the browsing widgets on a collection switch.
+void MainWidget::connectTabPages()
+{
     connect(m_schemer, &ColorSchemerWidget::schemeKindChangedInteractively, this,
             &MainWidget::schemeKindChangedInteractively);
     connect(m_schemer, &ColorSchemerWidget::schemeNeutralSubKindChangedInteractively, this,
@@ -675,8 +684,7 @@ void MainWidget::createTabPages()
 
 void MainWidget::layoutTabPages()
 {
-    for (QWidget *page : std::initializer_list<QWidget *> {
-             m_schemer, m_duvalinSchemer, m_trendColorsPage, m_texturesPage, m_productsPage}) {
+    for (QWidget *page : tabPages()) {
         if (page)
             page->setGeometry(m_layout.tabPage);
     }
@@ -702,8 +710,7 @@ void MainWidget::showTabPage(TabBarPage page)
 {
     if (!m_schemer)
         return;
-    for (QWidget *tabPage : std::initializer_list<QWidget *> {
-             m_schemer, m_duvalinSchemer, m_trendColorsPage, m_texturesPage, m_productsPage})
+    for (QWidget *tabPage : tabPages())
         tabPage->hide();
     switch (page) {
     case PageOfColorSchemes:

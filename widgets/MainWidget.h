@@ -13,6 +13,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 class QPropertyAnimation;
 class QTemporaryFile;
@@ -164,6 +166,8 @@ private:
     void startZoomAnimation(const QPoint &from, const QPoint &to);
     // Tab pages.
     void createTabPages();
+    void connectTabPages();
+    std::array<QWidget *, 5> tabPages() const;
     void layoutTabPages();
     // The visible pages follow the current chip; the textures page lays its tiles out again
     // only when the card changed.

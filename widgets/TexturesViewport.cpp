@@ -89,7 +89,7 @@ void TexturesViewport::layoutContent()
     const int lastBottom = m_tileRects.empty() ? rect.bottom() : m_tileRects.back().first.bottom();
     resize(w, lastBottom + nameHeight + kRowGap);
 
-    if (currentMainWidget && parentWidget()) {
+    if (currentMainWidget && parentWidget() && currentMainWidget->isAncestorOf(this)) {
         const QRect area(QPoint(kViewportMargin, kViewportMargin), size());
         const QRect inMain(parentWidget()->mapTo(currentMainWidget, area.topLeft()), area.size());
         m_backgroundImage = mainBackgroundPart(inMain);

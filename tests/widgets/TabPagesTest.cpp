@@ -226,6 +226,16 @@ void TabPagesTest::colorToColor()
     }
     QCOMPARE(int(tops.size()), expectedLines);
     if (expectedChips > 0) {
+        // Hovering a chip shows its colour tool tip.
+        schemer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&schemer));
+        const auto &[rect, first] = schemer.chips().front();
+        QVERIFY(first.toolTip.contains(QStringLiteral("N")));
+        QTest::mouseMove(&schemer, rect.center());
+        QTRY_COMPARE(QToolTip::text(), first.toolTip);
+        QTest::mouseMove(&schemer, QPoint(2, kPageSize.height() - 2));
+        QTRY_COMPARE(QToolTip::text(), QString());
+
         // Lines are centred in room for three.
         const QRect area = schemer.schemeArea();
         const int g = (area.bottom() - area.top() - 3) / 3;

@@ -6,16 +6,21 @@
 #include "CollectionRegistry.h"
 #include "CollectionSettings.h"
 #include "ColorMath.h"
+#include "ColorSchemerDuvalineWidget.h"
+#include "ColorSchemerWidget.h"
+#include "ColorVistralWidget.h"
 #include "ColorWheelWidget.h"
 #include "HelpButton.h"
 #include "InterfaceFonts.h"
 #include "ModuleValues.h"
 #include "PlatformPaths.h"
+#include "ProductsWidget.h"
 #include "RectCorners.h"
 #include "SearchQueries.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "TaskButton.h"
+#include "TexturesWidget.h"
 #include "ThemeResources.h"
 
 #include <QApplication>
@@ -130,6 +135,7 @@ MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent),
 
     m_colorWheel = new ColorWheelWidget(this);
     m_cardRoller = new CardRollerWidget(this);
+    createTabPages();
     m_zoomAnimation = new QPropertyAnimation(this);
 
     labelPaletteButtons(collection);
@@ -159,6 +165,7 @@ MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent),
             &ColorWheelWidget::selectedCollectionChanged);
     connect(this, &MainWidget::selectedCollectionChanged, m_cardRoller,
             &CardRollerWidget::selectedCollectionChanged);
+    connectTabPages();
     connect(m_copyrightLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
     connect(m_mottoLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
     connect(qApp, &QApplication::focusChanged, this, &MainWidget::onKeyboardFocusChanged);
@@ -367,6 +374,7 @@ void MainWidget::layoutChildren()
         m_colorWheel->move(m_layout.colorWheel.topLeft());
     if (m_cardRoller)
         m_cardRoller->setGeometry(m_layout.cardRoller);
+    layoutTabPages();
     layoutTaskButtons();
 }
 
@@ -558,6 +566,7 @@ void MainWidget::onKeyboardFocusChanged(QWidget *, QWidget *)
 void MainWidget::refreshCardViews()
 {
     m_cardRoller->update();
+    refreshTabPages(true);
 }
 
 void MainWidget::segmentChangedInteractivelyByWheel(int newSegment)
@@ -585,8 +594,10 @@ void MainWidget::pageChangedInteractively(int newPage)
 
 void MainWidget::rowChangedInteractively(int newRow)
 {
-    if (storeChanged(currentCollection(), &StateStore::rowIndex, &StateStore::setRowIndex, newRow))
-        refreshCardViews();
+    if (!storeChanged(currentCollection(), &StateStore::rowIndex, &StateStore::setRowIndex, newRow))
+        return;
+    m_cardRoller->update();
+    refreshTabPages(false);
 }
 
 // The mood selector arrives with the filters; until then only the cards follow.
@@ -610,17 +621,21 @@ void MainWidget::showMtoChangedInteractively(bool newValue)
         refilterCards();
 }
 
-// The scheme pages arrive with the tab pages; until then only the state changes.
 void MainWidget::schemeKindChangedInteractively(SchemeKind scheme)
 {
-    storeChanged(currentCollection(), &StateStore::schemeKind, &StateStore::setSchemeKind,
-                 int(scheme));
+    if (storeChanged(currentCollection(), &StateStore::schemeKind, &StateStore::setSchemeKind,
+                     int(scheme)))
+        refreshTabPages(true);
 }
 
+// The store keeps 7 to 9 and turns any other sub-kind into 7; compare with what it keeps.
 void MainWidget::schemeNeutralSubKindChangedInteractively(SchemeKind scheme)
 {
-    storeChanged(currentCollection(), &StateStore::schemeNeutralSubKind,
-                 &StateStore::setSchemeNeutralSubKind, int(scheme));
+    const int kept
+        = scheme >= TonalNeutral && scheme <= NaturalNeutral ? int(scheme) : int(TonalNeutral);
+    if (storeChanged(currentCollection(), &StateStore::schemeNeutralSubKind,
+                     &StateStore::setSchemeNeutralSubKind, kept))
+        refreshTabPages(true);
 }
 
 void MainWidget::tabPageSelected(TabBarPage newPage)
@@ -630,9 +645,101 @@ void MainWidget::tabPageSelected(TabBarPage newPage)
         showTabPage(newPage);
 }
 
-// The tab pages (schemes, products, trend colours, textures) arrive with their widgets;
-// until then every page stays hidden.
-void MainWidget::showTabPage(TabBarPage) { }
+// Tab pages.
+
+void MainWidget::createTabPages()
+{
+    m_schemer = new ColorSchemerWidget(this);
+    m_duvalinSchemer = new ColorSchemerDuvalineWidget(this);
+    m_trendColorsPage = new ColorVistralWidget(this);
+    m_texturesPage = new TexturesWidget(this);
+    m_productsPage = new ProductsWidget(this);
+    for (QWidget *page : tabPages())
+        page->hide();
+}
+
+std::array<QWidget *, 5> MainWidget::tabPages() const
+{
+    return {m_schemer, m_duvalinSchemer, m_trendColorsPage, m_texturesPage, m_productsPage};
+}
+
+// The pages reload after the browsing widgets on a collection switch.
+void MainWidget::connectTabPages()
+{
+    connect(m_schemer, &ColorSchemerWidget::schemeKindChangedInteractively, this,
+            &MainWidget::schemeKindChangedInteractively);
+    connect(m_schemer, &ColorSchemerWidget::schemeNeutralSubKindChangedInteractively, this,
+            &MainWidget::schemeNeutralSubKindChangedInteractively);
+    connect(this, &MainWidget::selectedCollectionChanged, m_schemer,
+            &ColorSchemerWidget::selectedCollectionChanged);
+    connect(this, &MainWidget::selectedCollectionChanged, m_duvalinSchemer,
+            &ColorSchemerDuvalineWidget::selectedCollectionChanged);
+    connect(this, &MainWidget::selectedCollectionChanged, m_trendColorsPage,
+            &ColorVistralWidget::selectedCollectionChanged);
+    connect(this, &MainWidget::selectedCollectionChanged, m_texturesPage,
+            &TexturesWidget::selectedCollectionChanged);
+    connect(this, &MainWidget::selectedCollectionChanged, m_productsPage,
+            &ProductsWidget::selectedCollectionChanged);
+}
+
+void MainWidget::layoutTabPages()
+{
+    for (QWidget *page : tabPages()) {
+        if (page)
+            page->setGeometry(m_layout.tabPage);
+    }
+}
+
+void MainWidget::refreshTabPages(bool cardChanged)
+{
+    if (m_schemer && m_schemer->isVisible())
+        m_schemer->update();
+    if (m_duvalinSchemer && m_duvalinSchemer->isVisible())
+        m_duvalinSchemer->update();
+    if (m_productsPage && m_productsPage->isVisible())
+        m_productsPage->refresh();
+    if (m_texturesPage && m_texturesPage->isVisible()) {
+        if (cardChanged)
+            m_texturesPage->selectedPageChanged();
+        else
+            m_texturesPage->selectedRowChanged();
+    }
+}
+
+void MainWidget::showTabPage(TabBarPage page)
+{
+    if (!m_schemer)
+        return;
+    for (QWidget *tabPage : tabPages())
+        tabPage->hide();
+    switch (page) {
+    case PageOfColorSchemes:
+        switch (CollectionSettings::cardType(currentCollection())) {
+        case CardTypeNormal:
+            m_schemer->show();
+            break;
+        case CardTypeDuvalin:
+            m_duvalinSchemer->show();
+            break;
+        default:
+            break;
+        }
+        break;
+    case PageOfProducts:
+        m_productsPage->show();
+        break;
+    case PageOfColorVistral:
+        m_trendColorsPage->show();
+        m_trendColorsPage->updateLayout();
+        break;
+    case PageOfTextures:
+        m_texturesPage->show();
+        m_texturesPage->updateLayout();
+        break;
+    default:
+        break;
+    }
+}
 
 // "duvalin" cards do not filter by page: only the chips' overlays change.
 void MainWidget::refilterCards()
@@ -640,6 +747,8 @@ void MainWidget::refilterCards()
     const QUuid collection = currentCollection();
     const StateStore store;
     if (CollectionSettings::cardType(collection) == CardTypeDuvalin) {
+        if (m_duvalinSchemer && m_duvalinSchemer->isVisible())
+            m_duvalinSchemer->update();
         m_cardRoller->update();
         return;
     }

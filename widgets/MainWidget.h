@@ -13,6 +13,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 class QPropertyAnimation;
 class QTemporaryFile;
@@ -22,6 +24,12 @@ namespace Corvane {
 class CardRollerWidget;
 class ColorWheelWidget;
 class TaskButton;
+// Tab pages.
+class ColorSchemerWidget;
+class ColorSchemerDuvalineWidget;
+class ColorVistralWidget;
+class TexturesWidget;
+class ProductsWidget;
 
 // Where the main widget places its children; rectangles with inclusive corners. Slots of
 // children that are not built yet are reserved all the same, so the others keep their places.
@@ -69,6 +77,12 @@ public:
     void refilterCards();
 
     CardRollerWidget *cardRoller() const { return m_cardRoller; }
+    // Tab pages.
+    ColorSchemerWidget *schemer() const { return m_schemer; }
+    ColorSchemerDuvalineWidget *duvalinSchemer() const { return m_duvalinSchemer; }
+    ColorVistralWidget *trendColorsPage() const { return m_trendColorsPage; }
+    TexturesWidget *texturesPage() const { return m_texturesPage; }
+    ProductsWidget *productsPage() const { return m_productsPage; }
     ColorWheelWidget *colorWheel() const { return m_colorWheel; }
     // Every chip of the collection on show with its CIELAB values, for nearest-colour
     // searches; read from the database once per collection, on first use.
@@ -150,6 +164,14 @@ private:
     void refreshCardViews();
     bool nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target) const;
     void startZoomAnimation(const QPoint &from, const QPoint &to);
+    // Tab pages.
+    void createTabPages();
+    void connectTabPages();
+    std::array<QWidget *, 5> tabPages() const;
+    void layoutTabPages();
+    // The visible pages follow the current chip; the textures page lays its tiles out again
+    // only when the card changed.
+    void refreshTabPages(bool cardChanged);
 
     QImage m_backgroundImage;
     QImage m_bannerImage;
@@ -160,6 +182,12 @@ private:
     mutable bool m_labEntriesLoaded = false;
     ColorWheelWidget *m_colorWheel = nullptr;
     CardRollerWidget *m_cardRoller = nullptr;
+    // Tab pages.
+    ColorSchemerWidget *m_schemer = nullptr;
+    ColorSchemerDuvalineWidget *m_duvalinSchemer = nullptr;
+    ColorVistralWidget *m_trendColorsPage = nullptr;
+    TexturesWidget *m_texturesPage = nullptr;
+    ProductsWidget *m_productsPage = nullptr;
     QPropertyAnimation *m_zoomAnimation = nullptr;
     QWidget *m_myPaletteFull = nullptr; // arrives with My Palette
     TaskButton *m_defaultTaskButton = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QSize>
 
@@ -17,11 +18,11 @@ inline QByteArray pngOf(const QImage &image)
     return bytes;
 }
 
-// The PNG encoding of a red image of `size`.
-inline QByteArray pngBytes(const QSize &size)
+// The PNG encoding of a one-colour image of `size`.
+inline QByteArray pngBytes(const QSize &size, const QColor &color = Qt::red)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::red);
+    image.fill(color);
     return pngOf(image);
 }
 

@@ -1,0 +1,54 @@
+#include "ColorVistralWidget.h"
+
+#include "ColorVistralViewport.h"
+#include "InterfaceFonts.h"
+#include "StateStore.h"
+#include "TabPageHelpers.h"
+
+namespace Corvane {
+
+namespace {
+
+constexpr int kFontStep = 2;
+constexpr int kViewportMargin = 10;
+
+} // namespace
+
+ColorVistralWidget::ColorVistralWidget(QWidget *parent) : QScrollArea(parent)
+{
+    setObjectName(QStringLiteral("ColorVistralWidget"));
+    m_content = new ColorVistralViewport(this);
+    setUpScrollingPage(this, m_content);
+    setViewportMargins(kViewportMargin, kViewportMargin, kViewportMargin, kViewportMargin);
+    viewport()->setBackgroundRole(QPalette::Window);
+    viewport()->setAutoFillBackground(true);
+
+    m_content->reload(StateStore().uuidOfLastUsedCollection());
+    setFont(normalFont(kFontStep));
+    m_content->setFont(normalFont(kFontStep));
+}
+
+void ColorVistralWidget::selectedCollectionChanged(const QUuid &collectionId)
+{
+    m_content->reload(collectionId);
+    m_content->layoutContent();
+}
+
+void ColorVistralWidget::updateLayout()
+{
+    m_content->setMinimumSize(maximumViewportSize());
+    // The viewport sits inside the margins; each continues the main background seamlessly.
+    setBackgroundBehind(this, geometry());
+    setBackgroundBehind(viewport(), geometry().translated(kViewportMargin, kViewportMargin));
+    m_content->layoutContent();
+}
+
+void ColorVistralWidget::mouseMoveEvent(QMouseEvent *) { }
+
+void ColorVistralWidget::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    updateLayout();
+}
+
+} // namespace Corvane

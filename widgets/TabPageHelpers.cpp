@@ -1,0 +1,156 @@
+#include "TabPageHelpers.h"
+
+#include "CardQueries.h"
+#include "DragPayload.h"
+#include "InterfaceFonts.h"
+#include "StateStore.h"
+#include "StatusCodes.h"
+#include "ThemeResources.h"
+#include "VeltraCustomStyle.h"
+
+#include <QDrag>
+#include <QLinearGradient>
+#include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextOption>
+#include <QWidget>
+
+namespace Corvane {
+
+namespace {
+
+const QString kToolTipSpan = QStringLiteral("<span style=\"font-size: 12px;\">%1</span>");
+const QColor kFrameColor(64, 64, 64);
+constexpr int kOuterFrameAlpha = 24;
+constexpr int kMiddleFrameAlpha = 48;
+constexpr QSize kDragPixmapSize(128, 64);
+constexpr int kDragFontStep = 2;
+constexpr QSize kBackgroundPlaceholder(16, 16);
+const QString kMainBackgroundKey = QStringLiteral("image.widget.main.background");
+
+QColor withAlpha(QColor color, int alpha)
+{
+    color.setAlpha(alpha);
+    return color;
+}
+
+// The drag pixmap: the colour fading towards the bottom, with `label` at the top right.
+QPixmap dragPixmap(const QColor &color, const QString &label)
+{
+    QPixmap pixmap(kDragPixmapSize);
+    pixmap.fill(Qt::transparent);
+    QLinearGradient gradient(QPointF(0, 0), QPointF(16, 63));
+    for (const auto &[stop, alpha] : {std::pair {0.0, 255}, {0.65, 208}, {1.0, 160}}) {
+        QColor shade = color;
+        shade.setAlpha(alpha);
+        gradient.setColorAt(stop, shade);
+    }
+    QPainter painter(&pixmap);
+    painter.fillRect(pixmap.rect(), gradient);
+    painter.setFont(italicFont(kDragFontStep));
+    painter.setPen(Qt::black);
+    QTextOption option(Qt::AlignRight | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WordWrap);
+    const QRectF textRect(2, 2, kDragPixmapSize.width() - 4, kDragPixmapSize.height() - 4);
+    painter.drawText(textRect, label, option);
+    painter.drawText(textRect, label, option);
+    return pixmap;
+}
+
+void startDrag(QWidget *source, const QByteArray &payload, const QPixmap &pixmap)
+{
+    auto *drag = new QDrag(source);
+    drag->setMimeData(payloadMimeData(payload));
+    drag->setPixmap(pixmap);
+    drag->setHotSpot(QPoint(0, 0));
+    drag->exec(Qt::CopyAction);
+}
+
+} // namespace
+
+QString richToolTip(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    QString html = text;
+    html.replace(QLatin1String("\n"), QLatin1String("<br/>"));
+    return kToolTipSpan.arg(html);
+}
+
+bool chipOfCard(const DB::ColorPage &page, int rowIndex, DB::ColorEntry &out)
+{
+    if (rowIndex <= 0 || size_t(rowIndex) > page.rows.size())
+        return false;
+    out = page.rows.at(size_t(rowIndex - 1));
+    return true;
+}
+
+bool currentChip(const QUuid &collection, DB::ColorEntry &out)
+{
+    const StateStore store;
+    DB::ColorPage page;
+    return DB::loadPageByIndex(collection, store.pageIndex(collection), page) == DB::StatusOk
+        && page.isValid() && chipOfCard(page, store.rowIndex(collection), out);
+}
+
+void drawChipBlockFrame(QPainter &painter, const QRect &grown)
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(withAlpha(kFrameColor, kOuterFrameAlpha));
+    painter.drawRoundedRect(QRect(QPoint(grown.left() - 2, grown.top() - 2),
+                                  QPoint(grown.right() + 1, grown.bottom() + 1)),
+                            3, 3, Qt::AbsoluteSize);
+    painter.setPen(withAlpha(kFrameColor, kMiddleFrameAlpha));
+    painter.drawRoundedRect(
+        QRect(QPoint(grown.left() - 1, grown.top() - 1), QPoint(grown.right(), grown.bottom())), 2,
+        2, Qt::AbsoluteSize);
+    painter.setPen(kFrameColor);
+    painter.drawRect(
+        QRect(QPoint(grown.left(), grown.top()), QPoint(grown.right() - 1, grown.bottom() - 1)));
+}
+
+QImage mainBackgroundPart(const QRect &sourceRect)
+{
+    return DB::systemThemeImage(kMainBackgroundKey, kBackgroundPlaceholder).copy(sourceRect);
+}
+
+void setBackgroundBehind(QWidget *target, const QRect &sourceRect)
+{
+    QPalette palette = target->palette();
+    palette.setBrush(QPalette::All, QPalette::Window,
+                     QBrush(QPixmap::fromImage(mainBackgroundPart(sourceRect))));
+    target->setPalette(palette);
+}
+
+void setUpScrollingPage(QScrollArea *page, QWidget *content)
+{
+    page->setFocusPolicy(Qt::StrongFocus);
+    page->setAttribute(Qt::WA_MouseTracking);
+    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    page->setFrameStyle(0);
+    page->setWidget(content);
+    content->setAutoFillBackground(false);
+    page->setAutoFillBackground(true);
+    auto *scrollBarStyle = new VeltraCustomStyle;
+    scrollBarStyle->setParent(page);
+    page->verticalScrollBar()->setStyle(scrollBarStyle);
+}
+
+void startPageChipDrag(QWidget *source, DragSource kind, const QUuid &collection,
+                       const DB::ColorEntry &entry)
+{
+    startDrag(source, chipPayload(kind, collection, entry),
+              dragPixmap(QColor(entry.red, entry.green, entry.blue), entry.code()));
+}
+
+void startPageColorDrag(QWidget *source, DragSource kind, const QColor &color, const QString &label,
+                        const QString &name1, const QString &name2)
+{
+    startDrag(source, colorPayload(kind, color, name1, name2), dragPixmap(color, label));
+}
+
+} // namespace Corvane

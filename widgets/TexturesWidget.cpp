@@ -1,0 +1,61 @@
+#include "TexturesWidget.h"
+
+#include "StateStore.h"
+#include "TabPageHelpers.h"
+#include "TexturesViewport.h"
+
+namespace Corvane {
+
+namespace {
+
+constexpr int kViewportMargin = 16;
+
+} // namespace
+
+TexturesWidget::TexturesWidget(QWidget *parent) : QScrollArea(parent)
+{
+    setObjectName(QStringLiteral("TexturesWidget"));
+    m_content = new TexturesViewport(this);
+    setUpScrollingPage(this, m_content);
+    setViewportMargins(kViewportMargin, kViewportMargin, kViewportMargin, kViewportMargin);
+    // The content paints the background behind itself, so the viewport paints nothing.
+    viewport()->setAutoFillBackground(false);
+
+    m_content->loadTextures(StateStore().uuidOfLastUsedCollection());
+}
+
+void TexturesWidget::selectedCollectionChanged(const QUuid &collectionId)
+{
+    m_content->loadTextures(collectionId);
+    m_content->layoutContent();
+    m_content->update();
+}
+
+void TexturesWidget::selectedPageChanged()
+{
+    m_content->layoutContent();
+    m_content->update();
+}
+
+void TexturesWidget::selectedRowChanged()
+{
+    m_content->update();
+}
+
+void TexturesWidget::updateLayout()
+{
+    m_content->setMinimumSize(maximumViewportSize());
+    setBackgroundBehind(this, geometry());
+    m_content->layoutContent();
+    m_content->update();
+}
+
+void TexturesWidget::mouseMoveEvent(QMouseEvent *) { }
+
+void TexturesWidget::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    updateLayout();
+}
+
+} // namespace Corvane

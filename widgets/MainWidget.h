@@ -21,6 +21,8 @@ namespace Corvane {
 
 class CardRollerWidget;
 class ColorWheelWidget;
+class MyPaletteFullWidget;
+class MyPaletteWidget;
 class TaskButton;
 
 // Where the main widget places its children; rectangles with inclusive corners. Slots of
@@ -70,6 +72,8 @@ public:
 
     CardRollerWidget *cardRoller() const { return m_cardRoller; }
     ColorWheelWidget *colorWheel() const { return m_colorWheel; }
+    MyPaletteWidget *myPalette() const { return m_myPalette; }
+    QWidget *myPaletteFull() const { return m_myPaletteFull; }
     // Every chip of the collection on show with its CIELAB values, for nearest-colour
     // searches; read from the database once per collection, on first use.
     const QVector<DB::LabEntry> &labEntries() const;
@@ -92,6 +96,8 @@ public:
 
 signals:
     void selectedCollectionChanged(const QUuid &collectionId);
+    void savePaletteTo(Corvane::PaletteFileFormat fileFormat, const QString &path);
+    void loadPaletteFrom(Corvane::PaletteFileFormat expectedFileFormat, const QString &path);
     void onCapsureFileChanged(const QString &path);
     void myPaletteChanged();
     void myPaletteSelectionChanged();
@@ -123,6 +129,8 @@ protected slots:
     void unzoomMyPaletteClicked();
     void unzoomMyPaletteAnimationFinished();
     void onKeyboardFocusChanged(QWidget *old, QWidget *now);
+    void saveButtonClicked();
+    void loadButtonClicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -150,6 +158,9 @@ private:
     void refreshCardViews();
     bool nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target) const;
     void startZoomAnimation(const QPoint &from, const QPoint &to);
+    // My Palette, its full view and the save and load buttons.
+    void createMyPalette();
+    void layoutMyPalette();
 
     QImage m_backgroundImage;
     QImage m_bannerImage;
@@ -170,6 +181,9 @@ private:
     QString m_captureFolder;
     QString m_captureFile;
     MainWidgetLayout m_layout;
+    MyPaletteWidget *m_myPalette = nullptr;
+    QString m_paletteFileFilter;
+    QString m_textFileFilter;
     MainWidget **m_current = nullptr;
 };
 

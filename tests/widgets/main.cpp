@@ -1,8 +1,11 @@
+#include "CardRollerDropTest.h"
 #include "CardRollerTest.h"
 #include "ColorWheelTest.h"
 #include "MainWidgetTest.h"
+#include "MyPaletteTest.h"
 #include "TestMain.h"
 
 #include <QApplication>
 
-TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest)
+TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, MyPaletteTest,
+                  CardRollerDropTest)

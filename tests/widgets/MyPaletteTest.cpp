@@ -12,10 +12,12 @@
 #include "StatusCodes.h"
 #include "TaskButton.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Corvane;
@@ -353,6 +355,60 @@ void MyPaletteTest::saveButtonFollowsPalette()
     clickCell(*palette, QPoint(5, 0));
     palette->eraseButton()->click();
     QVERIFY(!save->isEnabled());
+}
+
+void MyPaletteTest::zoomSlidesFullView()
+{
+    MainWidget main(&currentMainWidget);
+    main.show();
+    QWidget *full = main.myPaletteFull();
+    QVERIFY(full && !full->isVisible());
+    dropChip(*main.myPalette(), QPoint(0, 0), normalChip(1, 1));
+    main.myPalette()->zoomButton()->click();
+    QVERIFY(full->isVisible());
+    QCOMPARE(full->geometry(), main.rect().translated(main.width(), 0));
+    QTRY_COMPARE(full->pos(), QPoint(0, 0));
+
+    static_cast<MyPaletteFullWidget *>(full)->backButton()->click();
+    QTRY_VERIFY(!full->isVisible());
+    QCOMPARE(full->pos(), QPoint(-main.width(), 0));
+}
+
+// The slots on top of the palette files: a file that opens is reported also when it is no
+// palette; a file that does not open is not.
+void MyPaletteTest::saveAndLoad()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kitchen.palette"));
+    MyPaletteWidget palette;
+    palette.resize(kPaletteSize);
+    palette.show();
+    dropChip(palette, QPoint(5, 0), normalChip(2, 1));
+    dropChip(palette, QPoint(0, 1), normalChip(3, 3));
+    // Typed but not yet confirmed: the file still gets it.
+    palette.descriptionEdit()->setText(QStringLiteral("Kitchen & hall"));
+    palette.savePaletteTo(XmlPalette, path);
+    QVERIFY(QFileInfo::exists(path));
+
+    clickCell(palette, QPoint(5, 0));
+    palette.eraseButton()->click();
+    palette.descriptionEdit()->clear();
+    QSignalSpy changed(&palette, &MyPaletteWidget::myPaletteChanged);
+    palette.loadPaletteFrom(XmlPalette, path);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(filledCells(palette), (QList<QPoint> {{5, 0}, {0, 1}}));
+    QCOMPARE(palette.descriptionEdit()->text(), QStringLiteral("Kitchen & hall"));
+    QVERIFY(palette.eraseButton()->isEnabled());
+
+    palette.loadPaletteFrom(XmlPalette, dir.filePath(QStringLiteral("missing.palette")));
+    QCOMPARE(changed.count(), 1);
+    QFile notPalette(dir.filePath(QStringLiteral("notes.palette")));
+    QVERIFY(notPalette.open(QIODevice::WriteOnly));
+    notPalette.write("<notes/>");
+    notPalette.close();
+    palette.loadPaletteFrom(XmlPalette, notPalette.fileName());
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(filledCells(palette).size(), 2);
 }
 
 void MyPaletteTest::dragPixmap()

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void clearQuestion();
     void restoreAfterRestart();
     void saveButtonFollowsPalette();
+    void zoomSlidesFullView();
+    void saveAndLoad();
     void dragPixmap();
     void fullViewGeometry();
     void fullViewSlider_data();

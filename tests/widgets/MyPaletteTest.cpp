@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -409,6 +410,32 @@ void MyPaletteTest::saveAndLoad()
     palette.loadPaletteFrom(XmlPalette, notPalette.fileName());
     QCOMPARE(changed.count(), 2);
     QCOMPARE(filledCells(palette).size(), 2);
+}
+
+// The description is stored when its edit finishes; the main widget reports the edit box
+// focus, and the empty edit shows its placeholder in italics while unfocused.
+void MyPaletteTest::descriptionEdit()
+{
+    MainWidget main(&currentMainWidget);
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QLineEdit *edit = main.myPalette()->descriptionEdit();
+    QTRY_VERIFY(edit->font().italic());
+    QSignalSpy gotFocus(&main, &MainWidget::anEditBoxGotFocus);
+    QSignalSpy lostFocus(&main, &MainWidget::anEditBoxLostFocus);
+
+    edit->setFocus();
+    QTRY_COMPARE(gotFocus.count(), 1);
+    QVERIFY(!edit->font().italic());
+    QTest::keyClicks(edit, QStringLiteral("Bath"));
+    main.myPalette()->setFocus();
+    QTRY_COMPARE(lostFocus.count(), 1);
+    QSettings settings(StateStore().fileName(), QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("MyPalette/MyPaletteDescription")).toString(),
+             QStringLiteral("Bath"));
+    // A filled edit keeps the normal font.
+    QVERIFY(!edit->font().italic());
 }
 
 void MyPaletteTest::dragPixmap()

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void saveButtonFollowsPalette();
     void zoomSlidesFullView();
     void saveAndLoad();
+    void descriptionEdit();
     void dragPixmap();
     void fullViewGeometry();
     void fullViewSlider_data();

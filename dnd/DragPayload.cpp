@@ -105,6 +105,12 @@ int decodeColor(const QMimeData *mime, QColor &color)
     return 0;
 }
 
+bool hasPayloadColor(const QMimeData *mime)
+{
+    QVariantMap payload;
+    return readPayload(mime, payload) && payload.contains(kRgbKey);
+}
+
 int decodeNames(const QMimeData *mime, QString &name1, QString &name2)
 {
     QVariantMap payload;

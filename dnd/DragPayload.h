@@ -40,6 +40,8 @@ int payloadSource(const QMimeData *mime);
 int decodeChip(const QMimeData *mime, QUuid &collection, DB::ColorEntry &entry);
 // -1 without a readable payload; else 0 with the opaque colour (black when missing).
 int decodeColor(const QMimeData *mime, QColor &color);
+// Whether the payload carries a colour ("colorRgb"), as a trend colour's does.
+bool hasPayloadColor(const QMimeData *mime);
 // -1 without a readable payload; else 0 with both names (empty when missing).
 int decodeNames(const QMimeData *mime, QString &name1, QString &name2);
 

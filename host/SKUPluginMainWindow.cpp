@@ -2,6 +2,7 @@
 
 #include "CollectionSettings.h"
 #include "MainWidget.h"
+#include "MyPaletteWidget.h"
 #include "PaletteModel.h"
 #include "PickResult.h"
 #include "StateStore.h"
@@ -31,16 +32,8 @@ QUuid lastUsedCollection()
     return StateStore().uuidOfLastUsedCollection();
 }
 
-// My Palette as it stands: every change to it is written through to the state store.
-PaletteModel currentPalette()
-{
-    PaletteModel palette;
-    palette.restoreFromStore();
-    return palette;
-}
-
 // The cell's name, with the chip's product codes appended when the collection asks for it.
-QString pickedName(const PaletteModel &palette, const QPoint &cell, const QUuid &collection,
+QString pickedName(const MyPaletteWidget &palette, const QPoint &cell, const QUuid &collection,
                    bool appendProductCodes)
 {
     QString name = palette.nameAt(cell);
@@ -94,7 +87,7 @@ void SKUPluginMainWindow::collectionChanged(const QUuid &collectionId)
 
 void SKUPluginMainWindow::onMyPaletteChanged()
 {
-    m_mainWidget->taskButton(m_selectButtonId)->setEnabled(!currentPalette().isEmpty());
+    m_mainWidget->taskButton(m_selectButtonId)->setEnabled(!m_mainWidget->myPalette()->isEmpty());
 }
 
 void SKUPluginMainWindow::showEvent(QShowEvent *event)
@@ -132,7 +125,7 @@ void SKUPluginMainWindow::selectColor()
     m_result->count = 0;
     const QUuid collection = lastUsedCollection();
     const bool appendCodes = CollectionSettings::exportColorNameAppendProductCode(collection);
-    const PaletteModel palette = currentPalette();
+    const MyPaletteWidget &palette = *m_mainWidget->myPalette();
     for (int index = 0; index < PaletteModel::cellCount; ++index) {
         const QPoint cell = PaletteModel::cellAt(index);
         const QColor color = palette.colorAt(cell);

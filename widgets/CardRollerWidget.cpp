@@ -1,14 +1,24 @@
 #include "CardRollerWidget.h"
 
 #include "CardQueries.h"
+#include "ChipDrag.h"
+#include "CollectionRegistry.h"
 #include "CollectionSettings.h"
+#include "ColorMath.h"
+#include "DragPayload.h"
 #include "InterfaceFonts.h"
+#include "MainWidget.h"
 #include "RectCorners.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "ThemeResources.h"
 
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QFontMetrics>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -35,6 +45,16 @@ const QColor kSelectionColor(255, 255, 255, 224);
 const QString kMtoImageKey = QStringLiteral("image.mto");
 // Tall and deep glyphs, so that every title fits the measured line.
 const QString kTitleSample = QStringLiteral("\u0102\u0081g");
+
+// Chips come back from the schemers, My Palette and the trend colours; the roller's own
+// chips are refused.
+bool acceptedSource(const QMimeData *mime)
+{
+    if (!hasChipPayload(mime))
+        return false;
+    const int source = payloadSource(mime);
+    return source == ColorSchemer || source == MyPalette || source == ColorVistral;
+}
 
 } // namespace
 
@@ -265,6 +285,12 @@ void CardRollerWidget::mouseReleaseEvent(QMouseEvent *)
 
 void CardRollerWidget::mouseMoveEvent(QMouseEvent *event)
 {
+    if (event->buttons() == Qt::LeftButton) {
+        if ((event->globalPosition().toPoint() - m_pressPos).manhattanLength()
+            > QApplication::startDragDistance())
+            startDragAt(event->position().toPoint());
+        return;
+    }
     if (event->buttons() != Qt::NoButton)
         return;
     const ChipHit hit = chipAt(event->position().toPoint());
@@ -287,6 +313,103 @@ void CardRollerWidget::mouseMoveEvent(QMouseEvent *event)
 void CardRollerWidget::wheelEvent(QWheelEvent *event)
 {
     emit roll(event->angleDelta().y() >= 0 ? DirectionBackward : DirectionForward);
+}
+
+// Only chips of the current card can be dragged away.
+void CardRollerWidget::startDragAt(const QPoint &position)
+{
+    const ChipHit hit = chipAt(position);
+    if (hit.card != MiddleCard)
+        return;
+    const std::vector<DB::ColorEntry> &rows = m_shownPages.at(MiddleCard).rows;
+    if (hit.row >= int(rows.size()))
+        return;
+    startChipDrag(this, CardRoller, StateStore().uuidOfLastUsedCollection(), rows.at(hit.row));
+}
+
+void CardRollerWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (acceptedSource(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CardRollerWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    event->setDropAction(Qt::IgnoreAction);
+    event->ignore();
+    if (acceptedSource(event->mimeData()) && m_dropArea.contains(event->position().toPoint()))
+        event->acceptProposedAction();
+}
+
+// A dropped chip or colour brings its card and row into view, switching collection first
+// when it belongs to another one.
+void CardRollerWidget::dropEvent(QDropEvent *event)
+{
+    if (!hasChipPayload(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    QUuid collection;
+    DB::ColorEntry row;
+    if (!dropTarget(event->mimeData(), collection, row))
+        return;
+    DB::ColorPage page;
+    if (DB::loadPageById(collection, row.pageId, true, page) != DB::StatusOk)
+        return;
+    const StateStore store;
+    if (collection != store.uuidOfLastUsedCollection())
+        emit collectionSelectedInteractively(collection);
+    if (collection != store.uuidOfLastUsedCollection())
+        return;
+    if (page.pageIndex != store.pageIndex(collection))
+        emit pageChangedInteractively(page.pageIndex);
+    if (row.rowIndex != store.rowIndex(collection))
+        emit rowChangedInteractively(row.rowIndex);
+}
+
+bool CardRollerWidget::dropTarget(const QMimeData *mime, QUuid &collection,
+                                  DB::ColorEntry &row) const
+{
+    DB::ColorPage page;
+    if (decodeChip(mime, collection, row) == DB::StatusOk
+        && DB::loadPageById(collection, row.pageId, true, page) == DB::StatusOk)
+        return true;
+    if (!hasPayloadColor(mime))
+        return false;
+    QColor color;
+    QString name1;
+    QString name2;
+    decodeColor(mime, color);
+    decodeNames(mime, name1, name2);
+    bool found = false;
+    for (const QString &name : {name1, name2}) {
+        if (!name.isEmpty() && DB::findRowByCodeInEnabledCollections(name, row) == DB::StatusOk) {
+            found = true;
+            break;
+        }
+    }
+    if (!found)
+        found = DB::findRowByRgbInEnabledCollections(color, row) == DB::StatusOk
+            || nearColorTarget(color, row);
+    if (!found)
+        return false;
+    collection = DB::collectionUuidForDbId(row.collectionId);
+    return true;
+}
+
+// The nearest chip of the collection on show, when it differs by less than the first
+// difference interval of the collection.
+bool CardRollerWidget::nearColorTarget(const QColor &color, DB::ColorEntry &row) const
+{
+    if (!currentMainWidget)
+        return false;
+    QVector<NearestMatch> matches;
+    findNearestColors(labFromColor(color), currentMainWidget->labEntries(), matches, 1);
+    const QUuid collection = StateStore().uuidOfLastUsedCollection();
+    const QVector<double> intervals = CollectionSettings::cie2000DeltaIntervals(collection);
+    return !matches.isEmpty() && !intervals.isEmpty() && matches.first().deltaE < intervals.first()
+        && DB::loadRowById(collection, matches.first().rowId, row) == DB::StatusOk;
 }
 
 } // namespace Corvane

@@ -11,12 +11,18 @@
 
 #include <array>
 
+class QMimeData;
+
 namespace Corvane {
 
 // Three cards of the collection side by side: the previous card, the current card (wider,
 // in the middle) and the next card, each a stack of chips under a one-line title. The
 // current card and row, and the filters, are read from the state store at every paint;
 // clicks and wheel turns are only reported through signals.
+namespace DB {
+class ColorEntry;
+}
+
 class CardRollerWidget : public QWidget
 {
     Q_OBJECT
@@ -56,6 +62,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     struct ChipHit
@@ -76,6 +85,12 @@ private:
     // Made-to-order chips hide behind an overlay for "duvalin" cards unless "ShowMto" is on.
     bool mtoMasked() const;
     bool isMaskedChip(const ChipHit &hit, bool maskMto) const;
+    void startDragAt(const QPoint &position);
+    // The chip a drop names: its own collection and row, else a row whose code is one of the
+    // colour's names or whose colour is exactly the colour, else the nearest chip of the
+    // collection on show when it is close enough.
+    bool dropTarget(const QMimeData *mime, QUuid &collection, DB::ColorEntry &row) const;
+    bool nearColorTarget(const QColor &color, DB::ColorEntry &row) const;
 
     QPixmap m_mtoPixmap;
     QVector<int> m_paintOrder;

@@ -13,6 +13,9 @@
 #include "HelpButton.h"
 #include "InterfaceFonts.h"
 #include "ModuleValues.h"
+#include "MyPaletteFullWidget.h"
+#include "MyPaletteWidget.h"
+#include "PaletteFileDialogs.h"
 #include "PlatformPaths.h"
 #include "ProductsWidget.h"
 #include "RectCorners.h"
@@ -26,9 +29,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
@@ -91,6 +96,12 @@ const QString kLinkLabelText = QStringLiteral(
 const QString kHelpFileTemplate = QStringLiteral("%1%2qt_temp_XXXXXX.html");
 const QString kAppPlaceholder = QStringLiteral("%APP%");
 const QString kProgramDataPlaceholder = QStringLiteral("%PROGRAMDATA%");
+const QString kPaletteFilterKey = QStringLiteral("common.filedialog.palettefile.filtername");
+const QString kTextFilterKey = QStringLiteral("common.filedialog.textfile.filtername");
+const QString kSaveCaptionKey = QStringLiteral("common.filedialog.palettefile.savedialogcaption");
+const QString kOpenCaptionKey = QStringLiteral("common.filedialog.palettefile.opendialogcaption");
+const QString kPaletteFilter = QStringLiteral("%1 (*.palette)");
+const QString kTextFilter = QStringLiteral("%1 (*.txt)");
 
 // `text` with every `placeholder`, in any letter case, replaced by `value`.
 QString replacedIgnoringCase(QString text, const QString &placeholder, const QString &value)
@@ -139,9 +150,7 @@ MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent),
     m_zoomAnimation = new QPropertyAnimation(this);
 
     labelPaletteButtons(collection);
-    // Saving and loading come with My Palette; until then the two buttons stay disabled.
-    m_taskButtons.value(kSaveButtonId)->setEnabled(false);
-    m_taskButtons.value(kLoadButtonId)->setEnabled(false);
+    createMyPalette();
     connect(m_taskButtons.value(kHelpButtonId), &QAbstractButton::clicked, this,
             &MainWidget::helpButtonClicked);
 
@@ -375,6 +384,7 @@ void MainWidget::layoutChildren()
     if (m_cardRoller)
         m_cardRoller->setGeometry(m_layout.cardRoller);
     layoutTabPages();
+    layoutMyPalette();
     layoutTaskButtons();
 }
 
@@ -552,8 +562,12 @@ void MainWidget::onMyPaletteSelectionChanged()
 
 // The search box and My Palette's description edit arrive with their widgets; until then no
 // edit box can hold the focus.
-void MainWidget::onKeyboardFocusChanged(QWidget *, QWidget *)
+void MainWidget::onKeyboardFocusChanged(QWidget *, QWidget *now)
 {
+    if (now && m_myPalette && now == m_myPalette->descriptionEdit()) {
+        emit anEditBoxGotFocus();
+        return;
+    }
     emit anEditBoxLostFocus();
 }
 
@@ -924,6 +938,78 @@ void MainWidget::startZoomAnimation(const QPoint &from, const QPoint &to)
     m_zoomAnimation->setStartValue(from);
     m_zoomAnimation->setEndValue(to);
     m_zoomAnimation->start();
+}
+
+// My Palette sits under the tab pages; its full view covers the whole widget, hidden until
+// the zoom button slides it in. The save button follows My Palette (see its updateButtons).
+void MainWidget::createMyPalette()
+{
+    const QUuid collection = currentCollection();
+    m_paletteFileFilter = kPaletteFilter.arg(DB::localeString(collection, kPaletteFilterKey));
+    m_textFileFilter = kTextFilter.arg(DB::localeString(collection, kTextFilterKey));
+
+    m_myPalette = new MyPaletteWidget(this);
+    auto *full = new MyPaletteFullWidget(this);
+    full->hide();
+    m_myPaletteFull = full;
+
+    connect(m_taskButtons.value(kSaveButtonId), &QAbstractButton::clicked, this,
+            &MainWidget::saveButtonClicked);
+    connect(m_taskButtons.value(kLoadButtonId), &QAbstractButton::clicked, this,
+            &MainWidget::loadButtonClicked);
+    connect(this, &MainWidget::savePaletteTo, m_myPalette, &MyPaletteWidget::savePaletteTo);
+    connect(this, &MainWidget::loadPaletteFrom, m_myPalette, &MyPaletteWidget::loadPaletteFrom);
+    connect(m_myPalette, &MyPaletteWidget::myPaletteChanged, this, &MainWidget::onMyPaletteChanged);
+    connect(m_myPalette, &MyPaletteWidget::myPaletteSelectionChanged, this,
+            &MainWidget::onMyPaletteSelectionChanged);
+    connect(m_myPalette, &MyPaletteWidget::zoomMyPaletteClicked, this,
+            &MainWidget::zoomMyPaletteClicked);
+    connect(full, &MyPaletteFullWidget::backButtonClicked, this,
+            &MainWidget::unzoomMyPaletteClicked);
+    connect(this, &MainWidget::selectedCollectionChanged, m_myPalette,
+            &MyPaletteWidget::selectedCollectionChanged);
+}
+
+void MainWidget::layoutMyPalette()
+{
+    if (m_myPaletteFull)
+        m_myPaletteFull->setGeometry(rect());
+    if (m_myPalette)
+        m_myPalette->setGeometry(m_layout.myPalette);
+}
+
+void MainWidget::saveButtonClicked()
+{
+    const QUuid collection = currentCollection();
+    const StateStore store;
+    const bool textAllowed = CollectionSettings::savePaletteTextFormat(collection, false);
+    const SaveDialogFilters filters = saveDialogFilters(
+        m_paletteFileFilter, m_textFileFilter, textAllowed, store.myPaletteSaveFileFormat());
+    QString chosenFilter = filters.selected;
+    const QString path = QFileDialog::getSaveFileName(
+        this, DB::localeString(collection, kSaveCaptionKey), paletteDialogStartPath(collection),
+        filters.filters.join(QStringLiteral(";;")), &chosenFilter);
+    if (path.isEmpty())
+        return;
+    const PaletteFileFormat format = chosenSaveFormat(chosenFilter, m_textFileFilter, textAllowed);
+    emit savePaletteTo(format, path);
+    store.setMyPaletteSaveFileFormat(format);
+    store.setMyPaletteLastSavePath(path);
+}
+
+void MainWidget::loadButtonClicked()
+{
+    const QUuid collection = currentCollection();
+    QString chosenFilter = m_paletteFileFilter;
+    const QString path = QFileDialog::getOpenFileName(
+        this, DB::localeString(collection, kOpenCaptionKey), paletteDialogStartPath(collection),
+        m_paletteFileFilter, &chosenFilter);
+    if (path.isEmpty())
+        return;
+    emit loadPaletteFrom(XmlPalette, path);
+    const StateStore store;
+    store.setMyPaletteSaveFileFormat(XmlPalette);
+    store.setMyPaletteLastSavePath(path);
 }
 
 } // namespace Corvane

@@ -23,6 +23,8 @@ namespace Corvane {
 
 class CardRollerWidget;
 class ColorWheelWidget;
+class MyPaletteFullWidget;
+class MyPaletteWidget;
 class TaskButton;
 // Tab pages.
 class ColorSchemerWidget;
@@ -84,6 +86,8 @@ public:
     TexturesWidget *texturesPage() const { return m_texturesPage; }
     ProductsWidget *productsPage() const { return m_productsPage; }
     ColorWheelWidget *colorWheel() const { return m_colorWheel; }
+    MyPaletteWidget *myPalette() const { return m_myPalette; }
+    QWidget *myPaletteFull() const { return m_myPaletteFull; }
     // Every chip of the collection on show with its CIELAB values, for nearest-colour
     // searches; read from the database once per collection, on first use.
     const QVector<DB::LabEntry> &labEntries() const;
@@ -106,6 +110,8 @@ public:
 
 signals:
     void selectedCollectionChanged(const QUuid &collectionId);
+    void savePaletteTo(Corvane::PaletteFileFormat fileFormat, const QString &path);
+    void loadPaletteFrom(Corvane::PaletteFileFormat expectedFileFormat, const QString &path);
     void onCapsureFileChanged(const QString &path);
     void myPaletteChanged();
     void myPaletteSelectionChanged();
@@ -137,6 +143,8 @@ protected slots:
     void unzoomMyPaletteClicked();
     void unzoomMyPaletteAnimationFinished();
     void onKeyboardFocusChanged(QWidget *old, QWidget *now);
+    void saveButtonClicked();
+    void loadButtonClicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -172,6 +180,9 @@ private:
     // The visible pages follow the current chip; the textures page lays its tiles out again
     // only when the card changed.
     void refreshTabPages(bool cardChanged);
+    // My Palette, its full view and the save and load buttons.
+    void createMyPalette();
+    void layoutMyPalette();
 
     QImage m_backgroundImage;
     QImage m_bannerImage;
@@ -198,6 +209,9 @@ private:
     QString m_captureFolder;
     QString m_captureFile;
     MainWidgetLayout m_layout;
+    MyPaletteWidget *m_myPalette = nullptr;
+    QString m_paletteFileFilter;
+    QString m_textFileFilter;
     MainWidget **m_current = nullptr;
 };
 

@@ -12,6 +12,15 @@ require "tmpdir"
 HALVORN_SO = ENV.fetch("HALVORN_SO")
 HALVORN_CLI = ENV.fetch("HALVORN_CLI")
 PRESS_ESCAPE = File.join(__dir__, "press_escape_in_window.sh")
+DRAG_AND_SELECT = File.join(__dir__, "drag_chips_and_select.sh")
+
+# Points of the 800 x 600 picker on the demo collection: the first and third chip of the
+# current card in the card roller, and My Palette's cells (row 0, column 5) and (row 1,
+# column 0).
+CURRENT_CHIP = "116,270"
+THIRD_CHIP = "116,353"
+CELL_ROW0_COL5 = "742,388"
+CELL_ROW1_COL0 = "292,425"
 
 # A host main window made the way a host application makes one: a plain X window of this
 # process (_NET_WM_PID), 1000 x 700 at (100, 80).
@@ -135,7 +144,71 @@ class HalvornRubyTest < Minitest::Test
     assert_equal({ "shown" => true, "found" => true, "append" => true }, result)
   end
 
+  # The first real pick: two chips dragged from the card roller into My Palette come back
+  # to the host, and stay in My Palette for the next pick.
+  def test_first_real_pick_returns_dragged_chips
+    skip "needs an X display, xdotool and sqlite3" unless x_available? && system("command -v sqlite3 > /dev/null")
+    result, = run_host(<<~RUBY, "QT_QPA_PLATFORM" => "xcb")
+      #{HOST_WINDOW}
+      require ENV["HALVORN_SO"]
+      runs = []
+      [[#{"#{CURRENT_CHIP}:#{CELL_ROW0_COL5}".inspect}, #{"#{THIRD_CHIP}:#{CELL_ROW1_COL0}".inspect}], []].each do |drags|
+        helper = spawn("bash", #{DRAG_AND_SELECT.inspect}, "800", "600", *drags)
+        picked = Halvorn.PickColor(-1)
+        Process.wait(helper)
+        count = Halvorn.GetPickedCount
+        runs << { picked: picked, found: $?.success?, count: count,
+                  colors: (0...count).map { |i| Halvorn.GetPickedColor(i) },
+                  names: (0...count).map { |i| Halvorn.GetPickedColorName(i) } }
+      end
+      puts JSON.generate(runs: runs, config: ENV["XDG_CONFIG_HOME"])
+    RUBY
+    collection = last_used_collection(result["config"])
+    expected = [1, 3].map { |row| demo_chip(collection, 1, row) }
+    result["runs"].each_with_index do |run, index|
+      assert run["found"], "no picker window in run #{index + 1}"
+      assert_equal true, run["picked"], "run #{index + 1}"
+      assert_equal 2, run["count"], "run #{index + 1}"
+      assert_equal expected.map { |chip| chip[:color] }, run["colors"], "run #{index + 1}"
+      assert_equal expected.map { |chip| chip[:label] }, run["names"], "run #{index + 1}"
+    end
+  end
+
   private
+
+  def last_used_collection(config)
+    text = File.read(File.join(config, "Veltra Marnik", "Tessary.SketchUp.ini"))
+    text[/^UuidOfLastUsedCollection=(\S+)/, 1]
+  end
+
+  # The chip at (page index, row index) of the collection as its database holds it: the
+  # colour as 0xFFRRGGBB and the name "code - first display name", followed by " - " and its
+  # product codes when the collection appends them.
+  def demo_chip(collection, page_index, row_index)
+    resources = File.join(self.class.demo_root, "Veltra Marnik", "Tessary", "SQLite", "Contents", "Resources")
+    Dir[File.join(resources, "*.db")].each do |file|
+      out, status = Open3.capture2("sqlite3", "-separator", "\t", file, <<~SQL)
+        SELECT r.RED, r.GREEN, r.BLUE, r.CODE, r.NAME0,
+          (SELECT group_concat(pr.PRODUCT_CODE, ', ') FROM ROW_PRODUCT_MAP pm
+             JOIN PRODUCT pr ON pr.ID = pm.PRODUCT_ID WHERE pm.ROW_ID = r.ID),
+          (SELECT s.VALUE FROM SETTING s WHERE s.COLLECTION_ID = c.ID
+             AND s.NAME = 'export.color.name.append.product.code')
+        FROM ROW r
+          JOIN COLLECTION_PAGE_MAP m ON m.PAGE_ID = r.PAGE_ID
+          JOIN PAGE p ON p.ID = r.PAGE_ID
+          JOIN COLLECTION c ON c.ID = m.COLLECTION_ID
+        WHERE upper(c.UUID) = upper('#{collection}') AND p.PAGE_INDEX = #{page_index}
+          AND r.ROW_INDEX = #{row_index};
+      SQL
+      next unless status.success? && !out.strip.empty?
+      red, green, blue, code, name, products, append = out.lines.first.chomp.split("\t", -1)
+      color = 0xFF000000 | (red.to_i << 16) | (green.to_i << 8) | blue.to_i
+      label = name.to_s.empty? ? code : "#{code} - #{name}"
+      label += " - #{products}" if %w[1 true].include?(append.to_s.downcase) && !products.to_s.empty?
+      return { color: color, label: label }
+    end
+    flunk "chip #{page_index}/#{row_index} of #{collection} not in the demo data"
+  end
 
   def x_available?
     ENV["DISPLAY"] && system("command -v xdotool > /dev/null")

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QSettings>
 
 namespace Corvane::Test {
 
@@ -118,7 +119,9 @@ void WidgetDeck::reset(const QUuid &collection) const
 {
     fixture.activate();
     const StateStore store;
-    QFile::remove(store.fileName());
+    // Cleared through QSettings, whose in-process cache a file removed behind its back can
+    // outlive when the rewritten file has the old size and time stamp.
+    QSettings(store.fileName(), QSettings::IniFormat).clear();
     store.setUuidOfLastUsedCollection(collection);
     DB::loadDisplayOrders(collection);
     CollectionSettings::setCurrentCollection(collection);

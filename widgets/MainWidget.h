@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColorEntry.h"
+#include "ColorMath.h"
 #include "Enums.h"
 #include "LabEntry.h"
 
@@ -13,6 +14,7 @@
 #include <QVector>
 #include <QWidget>
 
+class QFileSystemWatcher;
 class QLabel;
 class QPropertyAnimation;
 class QTemporaryFile;
@@ -81,6 +83,11 @@ public:
     // The capture file of the collection on show; empty when capture is off.
     QString captureFile() const { return m_captureFile; }
 
+    // Capture watch: re-arms the watcher from the capture folder and file; with no folder,
+    // or one that does not exist, nothing is watched.
+    void resetCaptureWatch();
+    QFileSystemWatcher *captureWatcher() const { return m_captureWatcher; }
+
     // The children's places for a widget of `size`; `labelFont` measures the link labels.
     static MainWidgetLayout computeLayout(const QSize &size, const QFont &labelFont,
                                           const QString &mottoText, const QString &copyrightText,
@@ -113,6 +120,9 @@ public slots:
     void schemeNeutralSubKindChangedInteractively(SchemeKind scheme);
     void capsureItemSelectedInteractively(const QUuid &collectionId,
                                           const DB::ColorEntry &colorEntry);
+    // Imports the capture file at `path`, lets the user choose among the chips it names and
+    // goes to the chosen one (the collection selector's capture button).
+    void importCaptureFile(const QString &path);
 
 protected slots:
     void onMyPaletteChanged();
@@ -123,6 +133,8 @@ protected slots:
     void unzoomMyPaletteClicked();
     void unzoomMyPaletteAnimationFinished();
     void onKeyboardFocusChanged(QWidget *old, QWidget *now);
+    void capsureDirectoryChanged(const QString &path);
+    void capsureFileChanged(const QString &path);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -148,7 +160,10 @@ private:
     void openHelpFile(const QString &link, const QString &textKey);
     // The repaints and refreshes after the current card or row changed.
     void refreshCardViews();
-    bool nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target) const;
+    bool nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target);
+    void emitCaptureFileChanged();
+    bool chooseNearChip(const QUuid &collection, const QColor &color,
+                        const QVector<NearestMatch> &matches, DB::ColorEntry &target);
     void startZoomAnimation(const QPoint &from, const QPoint &to);
 
     QImage m_backgroundImage;
@@ -169,6 +184,7 @@ private:
     QLabel *m_mottoLabel = nullptr;
     QString m_captureFolder;
     QString m_captureFile;
+    QFileSystemWatcher *m_captureWatcher = nullptr;
     MainWidgetLayout m_layout;
     MainWidget **m_current = nullptr;
 };

@@ -1,3 +1,5 @@
+#include "CaptureDialogsTest.h"
+#include "CaptureWatchTest.h"
 #include "CardRollerTest.h"
 #include "ColorWheelTest.h"
 #include "MainWidgetTest.h"
@@ -5,4 +7,5 @@
 
 #include <QApplication>
 
-TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest)
+TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, CaptureDialogsTest,
+                  CaptureWatchTest)

@@ -1,5 +1,6 @@
 #include "CxF3Reader.h"
 
+#include "UntrustedXml.h"
 #include "XmlPointer.h"
 
 #include <libxml/xpathInternals.h>
@@ -13,26 +14,12 @@ const char cxf3CoreNamespace[] = "http://colorexchangeformat.com/CxF3-core";
 
 namespace {
 
-// Whitespace-only text is dropped, nothing is fetched from the network, and errors are kept
-// in the parser context instead of being printed.
-constexpr int kParseOptions = XML_PARSE_NOBLANKS | XML_PARSE_NONET | XML_PARSE_COMPACT
-    | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 const xmlChar kPrefix[] = "cc";
 const xmlChar kNamesExpression[] = "//cc:Object/@Name";
 
 QString fromXml(const xmlChar *text)
 {
     return QString::fromUtf8(reinterpret_cast<const char *>(text));
-}
-
-QString parseError(xmlParserCtxt *context)
-{
-    const xmlError *error = xmlCtxtGetLastError(context);
-    if (!error || !error->message)
-        return QStringLiteral("not an XML file");
-    return QStringLiteral("not an XML file: line %1: %2")
-        .arg(error->line)
-        .arg(fromXml(reinterpret_cast<const xmlChar *>(error->message)).trimmed());
 }
 
 bool inCxf3Namespace(const xmlNode *node)
@@ -68,23 +55,10 @@ CaptureFileContents readCaptureNames(const QByteArray &bytes)
         contents.error = QStringLiteral("larger than %1 bytes").arg(maxCaptureFileSize);
         return contents;
     }
-    xmlInitParser();
-    const XmlPointer<xmlParserCtxt> parser(xmlNewParserCtxt());
-    if (parser.isNull()) {
-        contents.error = QStringLiteral("out of memory");
+    XmlRefusal refusal = XmlRefusal::None;
+    const XmlPointer<xmlDoc> document(parseUntrustedXml(bytes, refusal, contents.error));
+    if (document.isNull())
         return contents;
-    }
-    const XmlPointer<xmlDoc> document(xmlCtxtReadMemory(
-        parser.get(), bytes.constData(), int(bytes.size()), "", "UTF-8", kParseOptions));
-    if (document.isNull()) {
-        contents.error = parseError(parser.get());
-        return contents;
-    }
-    // Device files have no document type; refusing one keeps entities out of reach.
-    if (document->intSubset || document->extSubset) {
-        contents.error = QStringLiteral("it has a document type declaration");
-        return contents;
-    }
     contents.isXml = true;
     contents.isCxf3 = inCxf3Namespace(xmlDocGetRootElement(document.get()));
     if (!contents.isCxf3)

@@ -3,6 +3,7 @@
 #include "Collection.h"
 #include "CollectionRegistry.h"
 #include "InterfaceFonts.h"
+#include "PickerDialogChrome.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "TaskButton.h"
@@ -22,7 +23,6 @@ constexpr int kFontStep = 2;
 constexpr int kListMargin = 48;
 constexpr int kListTop = 20;
 constexpr int kGap = 12;
-constexpr int kHintGap = 8;
 constexpr QSize kOkSize(80, 22);
 constexpr int kOkAboveHint = 34;
 const QString kCaptionKey = QStringLiteral("capsure.dialog.caption");
@@ -55,10 +55,7 @@ CapsureSelectDialog::CapsureSelectDialog(const QVector<DB::ColorEntry> &chips, Q
 {
     const QUuid collection = StateStore().uuidOfLastUsedCollection();
     setWindowTitle(DB::localeString(collection, kCaptionKey));
-    setWindowFlags((windowFlags()
-                    & ~(Qt::WindowContextHelpButtonHint | Qt::WindowMinimizeButtonHint
-                        | Qt::WindowMaximizeButtonHint | Qt::MSWindowsFixedSizeDialogHint))
-                   | Qt::CustomizeWindowHint);
+    showOnlyCloseButton(this);
     setWindowOpacity(1.0);
     setFont(normalFont(kFontStep));
 
@@ -84,11 +81,7 @@ CapsureSelectDialog::CapsureSelectDialog(const QVector<DB::ColorEntry> &chips, Q
     m_okButton->adjustSize();
     m_okButton->raise();
 
-    m_hintLabel = new QLabel(DB::localeString(collection, kHintKey), this);
-    m_hintLabel->setAlignment(Qt::AlignCenter);
-    m_hintLabel->setStyleSheet(kHintStyle);
-    m_hintLabel->setFrameShape(QFrame::Box);
-    m_hintLabel->setFrameShadow(QFrame::Plain);
+    m_hintLabel = createHintLabel(this, DB::localeString(collection, kHintKey), kHintStyle);
     m_hintLabel->raise();
 
     fillChipList();
@@ -147,14 +140,12 @@ void CapsureSelectDialog::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     const int w = width();
-    const int h = height();
-    const int fontHeight = QFontMetrics(font()).height();
-    const int hintTop = h - fontHeight - kHintGap;
+    const int hintTop = hintLabelTop(this);
     const QRect list(
         QPoint(kListMargin, kListTop),
         QPoint(w - kListMargin - 1, m_chipList->minimumSizeHint().height() + kListTop + 1));
     m_chipList->setGeometry(list);
-    m_hintLabel->setGeometry(QRect(QPoint(-1, hintTop), QPoint(w, h)));
+    m_hintLabel->setGeometry(hintLabelRect(this));
     const QRect ok(QPoint((w - kOkSize.width()) / 2, hintTop - kOkAboveHint), kOkSize);
     m_okButton->setGeometry(ok);
     m_swatch->setGeometry(

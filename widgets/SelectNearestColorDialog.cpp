@@ -3,6 +3,7 @@
 #include "ChipFrame.h"
 #include "CollectionSettings.h"
 #include "InterfaceFonts.h"
+#include "PickerDialogChrome.h"
 #include "StateStore.h"
 #include "ThemeResources.h"
 
@@ -26,7 +27,6 @@ constexpr int kSwatchTop = 16;
 constexpr int kSwatchGap = 8;
 constexpr int kHorizontalMargins = 80;
 constexpr int kVerticalMargins = 48;
-constexpr int kHintGap = 8;
 const QString kCaptionKey = QStringLiteral("colormatcher.dialog.caption");
 const QString kHintKey = QStringLiteral("capsure.dialog.todo");
 const QString kHintStyle = QStringLiteral("color:rgb(240,240,240);background-color:rgb(123,123,"
@@ -42,18 +42,11 @@ SelectNearestColorDialog::SelectNearestColorDialog(const QColor &referenceColor,
     const QUuid collection = StateStore().uuidOfLastUsedCollection();
     setMouseTracking(true);
     setWindowTitle(DB::localeString(collection, kCaptionKey));
-    setWindowFlags((windowFlags()
-                    & ~(Qt::WindowContextHelpButtonHint | Qt::WindowMinimizeButtonHint
-                        | Qt::WindowMaximizeButtonHint | Qt::MSWindowsFixedSizeDialogHint))
-                   | Qt::CustomizeWindowHint);
+    showOnlyCloseButton(this);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFont(normalFont(kFontStep));
 
-    m_hintLabel = new QLabel(DB::localeString(collection, kHintKey), this);
-    m_hintLabel->setAlignment(Qt::AlignCenter);
-    m_hintLabel->setStyleSheet(kHintStyle);
-    m_hintLabel->setFrameShape(QFrame::Box);
-    m_hintLabel->setFrameShadow(QFrame::Plain);
+    m_hintLabel = createHintLabel(this, DB::localeString(collection, kHintKey), kHintStyle);
 
     m_framedChipsBox = new QCheckBox(this);
     m_framedChipsBox->setChecked(true);
@@ -78,7 +71,7 @@ void SelectNearestColorDialog::resizeEvent(QResizeEvent *event)
     const int w = width();
     const int h = height();
     const int fontHeight = QFontMetrics(font()).height();
-    const int hintTop = h - fontHeight - kHintGap;
+    const int hintTop = hintLabelTop(this);
     const int swatchWidth = (w - kHorizontalMargins) / kColumns;
     const int swatchHeight = (h - fontHeight - kVerticalMargins) / kRows;
     m_swatchRects.clear();
@@ -91,7 +84,7 @@ void SelectNearestColorDialog::resizeEvent(QResizeEvent *event)
     }
     const QSize boxSize = m_framedChipsBox->minimumSizeHint();
     m_framedChipsBox->setGeometry(0, hintTop - boxSize.height(), boxSize.width(), boxSize.height());
-    m_hintLabel->setGeometry(QRect(QPoint(-1, hintTop), QPoint(w, h)));
+    m_hintLabel->setGeometry(hintLabelRect(this));
 }
 
 void SelectNearestColorDialog::paintEvent(QPaintEvent *)

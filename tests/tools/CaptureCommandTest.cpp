@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -121,4 +123,34 @@ void CaptureCommandTest::badFiles()
     QVERIFY2(result.err.startsWith(QStringLiteral("halvorn capture: ")), qPrintable(result.err));
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QVERIFY(result.out.isEmpty());
+}
+
+// The example capture file against the demo collections; and the picker, opened offscreen on
+// a colour with several near chips, saves and closes the nearest-colour dialog instead of
+// waiting for an answer that cannot come.
+void CaptureCommandTest::demoFolder()
+{
+    QTemporaryDir dir;
+    const QString demo = dir.filePath(QStringLiteral("demo"));
+    const Corvane::Test::HalvornResult built = runHalvorn({"build-collection", "--demo", demo});
+    QCOMPARE(built.exitCode, 0);
+
+    const Corvane::Test::HalvornResult listed
+        = runHalvorn({"capture", QStringLiteral(EXAMPLES_DIR "/capture.cxf"), "--data-dir", demo});
+    QVERIFY2(listed.err.isEmpty(), qPrintable(listed.err));
+    QCOMPARE(listed.exitCode, 0);
+    const QStringList lines = listed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList codes;
+    for (const QString &line : lines)
+        codes.append(line.section(QLatin1Char('\t'), 0, 1));
+    QCOMPARE(codes,
+             (QStringList {"TC 001-4\tTessary Classic", "TC 008-1\tTessary Classic",
+                           "DV 001-4\tTessary Duvalin", "DV 003-4\tTessary Duvalin"}));
+
+    const QString png = dir.filePath(QStringLiteral("pick.png"));
+    const Corvane::Test::HalvornResult picked = runHalvorn(
+        {"pick", "--initial-color", "0x00336699", "--screenshot", png, "--data-dir", demo});
+    QCOMPARE(picked.exitCode, 0);
+    QVERIFY(QFileInfo(png).size() > 0);
+    QCOMPARE(QImage(dir.filePath(QStringLiteral("pick-dialog.png"))).size(), QSize(320, 200));
 }

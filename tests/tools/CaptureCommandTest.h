@@ -11,4 +11,5 @@ private Q_SLOTS:
     void listsMatches();
     void badFiles_data();
     void badFiles();
+    void demoFolder();
 };

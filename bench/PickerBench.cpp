@@ -11,10 +11,12 @@
 #include "StateStore.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <QVector>
 
 #include <algorithm>
@@ -27,6 +29,19 @@
 namespace {
 
 using namespace Corvane;
+
+// Rejects every dialog as it is shown, so that a modal dialog does not stop the run.
+class DialogRejecter : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (QDialog *dialog = qobject_cast<QDialog *>(watched);
+            dialog && event->type() == QEvent::Show)
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+        return false;
+    }
+};
 using Bench::Measurement;
 
 constexpr int kSyntheticChips = 50000;
@@ -118,7 +133,10 @@ void measureCollection(Bench::BenchTable &table, const QString &label, const QUu
                           main->grab();
                       }));
     // The first nearest-colour search reads every chip's Lab values; later ones only search.
+    // A nearest-colour dialog that opens among several near chips is closed at once.
     main = std::make_unique<MainWidget>(&currentMainWidget);
+    DialogRejecter rejecter;
+    qApp->installEventFilter(&rejecter);
     table.add(measure(label + QStringLiteral(": selectNearestColor, first and later"), 3,
                       kFrameBudget,
                       [&](int i) { main->selectNearestColor(QColor(90, 140, 30 + i)); }));

@@ -4,6 +4,7 @@
 #include "CollectionRegistry.h"
 #include "SearchQueries.h"
 #include "StatusCodes.h"
+#include "UntrustedXml.h"
 #include "XmlPointer.h"
 
 #include <QHash>
@@ -13,10 +14,6 @@ namespace Corvane {
 
 namespace {
 
-// Whitespace-only text is dropped, nothing is fetched from the network, and errors are kept
-// in the parser context instead of being printed.
-constexpr int kParseOptions = XML_PARSE_NOBLANKS | XML_PARSE_NONET | XML_PARSE_COMPACT
-    | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 constexpr int kVersionParts = 2;
 constexpr int kMultiCollectionVersion = 3;
 constexpr int kSingleCollectionVersion = 2;
@@ -218,16 +215,6 @@ void readChips(xmlXPathContext *context, const QUuid &collection, PaletteFileCon
     }
 }
 
-QString parseError(xmlParserCtxt *context)
-{
-    const xmlError *error = xmlCtxtGetLastError(context);
-    if (!error || !error->message)
-        return QStringLiteral("not an XML file");
-    return QStringLiteral("not an XML file: line %1: %2")
-        .arg(error->line)
-        .arg(fromXml(reinterpret_cast<const xmlChar *>(error->message)).trimmed());
-}
-
 } // namespace
 
 PaletteFileContents readPalette(const QByteArray &bytes)
@@ -238,21 +225,12 @@ PaletteFileContents readPalette(const QByteArray &bytes)
             = QStringLiteral("not a palette file: larger than %1 bytes").arg(maxPaletteFileSize);
         return contents;
     }
-    xmlInitParser();
-    const XmlPointer<xmlParserCtxt> parser(xmlNewParserCtxt());
-    if (parser.isNull()) {
-        contents.error = QStringLiteral("out of memory");
-        return contents;
-    }
-    const XmlPointer<xmlDoc> document(xmlCtxtReadMemory(
-        parser.get(), bytes.constData(), int(bytes.size()), "", "UTF-8", kParseOptions));
+    XmlRefusal refusal = XmlRefusal::None;
+    const XmlPointer<xmlDoc> document(parseUntrustedXml(bytes, refusal, contents.error));
     if (document.isNull()) {
-        contents.error = parseError(parser.get());
-        return contents;
-    }
-    // Palette files have no document type; refusing one keeps entities out of reach.
-    if (document->intSubset || document->extSubset) {
-        contents.error = QStringLiteral("not a palette file: it has a document type declaration");
+        // Palette files have no document type.
+        if (refusal == XmlRefusal::DocumentType)
+            contents.error = QStringLiteral("not a palette file: ") + contents.error;
         return contents;
     }
     const XmlPointer<xmlXPathContext> xpath(xmlXPathNewContext(document.get()));

@@ -1,6 +1,7 @@
 #include "MainWidget.h"
 
 #include "AboutButton.h"
+#include "CaptureImport.h"
 #include "CardQueries.h"
 #include "CardRollerWidget.h"
 #include "CollectionRegistry.h"
@@ -20,6 +21,7 @@
 #include "ProductsWidget.h"
 #include "RectCorners.h"
 #include "SearchQueries.h"
+#include "SelectNearestColorDialog.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "TaskButton.h"
@@ -31,6 +33,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,7 +182,10 @@ MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent),
     connect(m_mottoLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
     connect(qApp, &QApplication::focusChanged, this, &MainWidget::onKeyboardFocusChanged);
 
-    emit onCapsureFileChanged(m_captureFile);
+    m_captureWatcher = new QFileSystemWatcher(this);
+    m_captureWatcher->blockSignals(true);
+    resetCaptureWatch();
+    emitCaptureFileChanged();
 }
 
 // Deleting the help files removes them from the disk.
@@ -308,6 +314,7 @@ void MainWidget::collectionChangedInteractively(const QUuid &collectionId)
         return;
     m_captureFolder.clear();
     m_captureFile.clear();
+    resetCaptureWatch();
 
     StateStore().setUuidOfLastUsedCollection(collectionId);
     DB::loadDisplayOrders(collectionId);
@@ -321,7 +328,8 @@ void MainWidget::collectionChangedInteractively(const QUuid &collectionId)
     showTabPage(StateStore().tabPageIndex(collectionId));
     labelPaletteButtons(collectionId);
     layoutChildren();
-    emit onCapsureFileChanged(m_captureFile);
+    resetCaptureWatch();
+    emitCaptureFileChanged();
     setUpdatesEnabled(true);
     setCursor(Qt::ArrowCursor);
     setEnabled(true);
@@ -883,11 +891,9 @@ void MainWidget::selectNearestColor(const QColor &color)
         rowChangedInteractively(target.rowIndex);
 }
 
-// The chip nearest to `color` by CIEDE2000: a hit below 0.01, or the only candidate. Among
-// several candidates the user will choose in the nearest-colour dialog; until that dialog
-// exists none is chosen.
-bool MainWidget::nearestChip(const QUuid &collection, const QColor &color,
-                             DB::ColorEntry &target) const
+// The chip nearest to `color` by CIEDE2000: a hit below 0.01, or the only candidate; among
+// several candidates the one the user chooses in the nearest-colour dialog.
+bool MainWidget::nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target)
 {
     QVector<NearestMatch> matches;
     findNearestColors(labFromColor(color), labEntries(), matches, kNearestCandidates);
@@ -895,7 +901,7 @@ bool MainWidget::nearestChip(const QUuid &collection, const QColor &color,
         return false;
     if (matches.first().deltaE < kExactMatchDelta || matches.size() == 1)
         return DB::loadRowById(collection, matches.first().rowId, target) == DB::StatusOk;
-    return false;
+    return chooseNearChip(collection, color, matches, target);
 }
 
 // Slides the full palette view in from the right.
@@ -1010,6 +1016,84 @@ void MainWidget::loadButtonClicked()
     const StateStore store;
     store.setMyPaletteSaveFileFormat(XmlPalette);
     store.setMyPaletteLastSavePath(path);
+// --- Nearest-colour choice -------------------------------------------------------------------
+
+// Lets the user choose among the near chips that load; false when the dialog is cancelled.
+bool MainWidget::chooseNearChip(const QUuid &collection, const QColor &color,
+                                const QVector<NearestMatch> &matches, DB::ColorEntry &target)
+{
+    QVector<DB::ColorEntry> chips;
+    for (const NearestMatch &match : matches) {
+        DB::ColorEntry chip;
+        if (DB::loadRowById(collection, match.rowId, chip) == DB::StatusOk)
+            chips.append(chip);
+    }
+    if (chips.isEmpty())
+        return false;
+    SelectNearestColorDialog dialog(color, chips, this);
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    target = dialog.chosenChip();
+    return true;
+}
+
+// --- Capture watch ---------------------------------------------------------------------------
+
+void MainWidget::resetCaptureWatch()
+{
+    m_captureWatcher->blockSignals(true);
+    if (!m_captureWatcher->files().isEmpty())
+        m_captureWatcher->removePaths(m_captureWatcher->files());
+    if (!m_captureWatcher->directories().isEmpty())
+        m_captureWatcher->removePaths(m_captureWatcher->directories());
+    disconnect(m_captureWatcher, nullptr, this, nullptr);
+    if (m_captureFolder.isEmpty() || !QFileInfo(m_captureFolder).isDir())
+        return;
+    m_captureWatcher->addPath(m_captureFolder);
+    if (QFileInfo::exists(m_captureFile))
+        m_captureWatcher->addPath(m_captureFile);
+    connect(m_captureWatcher, &QFileSystemWatcher::fileChanged, this,
+            &MainWidget::capsureFileChanged);
+    connect(m_captureWatcher, &QFileSystemWatcher::directoryChanged, this,
+            &MainWidget::capsureDirectoryChanged);
+    m_captureWatcher->blockSignals(false);
+}
+
+// Reports the capture file with the watcher's signals blocked, so that the report cannot
+// re-enter the watcher's slots; a watch that is off stays blocked.
+void MainWidget::emitCaptureFileChanged()
+{
+    const bool wasBlocked = m_captureWatcher->blockSignals(true);
+    emit onCapsureFileChanged(m_captureFile);
+    m_captureWatcher->blockSignals(wasBlocked);
+}
+
+// The folder changed: the capture file may have appeared or gone.
+void MainWidget::capsureDirectoryChanged(const QString &)
+{
+    const bool wasBlocked = m_captureWatcher->blockSignals(true);
+    const bool watched = m_captureWatcher->files().contains(m_captureFile);
+    const bool exists = QFileInfo::exists(m_captureFile);
+    if (exists && !watched)
+        m_captureWatcher->addPath(m_captureFile);
+    else if (!exists && watched)
+        m_captureWatcher->removePath(m_captureFile);
+    m_captureWatcher->blockSignals(wasBlocked);
+    emitCaptureFileChanged();
+}
+
+void MainWidget::capsureFileChanged(const QString &)
+{
+    emitCaptureFileChanged();
+}
+
+void MainWidget::importCaptureFile(const QString &path)
+{
+    QUuid collection;
+    DB::ColorEntry chip;
+    if (runCaptureImport(path, this, collection, chip))
+        capsureItemSelectedInteractively(collection, chip);
 }
 
 } // namespace Corvane

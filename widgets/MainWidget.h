@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColorEntry.h"
+#include "ColorMath.h"
 #include "Enums.h"
 #include "LabEntry.h"
 
@@ -15,6 +16,7 @@
 
 #include <array>
 
+class QFileSystemWatcher;
 class QLabel;
 class QPropertyAnimation;
 class QTemporaryFile;
@@ -99,6 +101,11 @@ public:
     // The capture file of the collection on show; empty when capture is off.
     QString captureFile() const { return m_captureFile; }
 
+    // Capture watch: re-arms the watcher from the capture folder and file; with no folder,
+    // or one that does not exist, nothing is watched.
+    void resetCaptureWatch();
+    QFileSystemWatcher *captureWatcher() const { return m_captureWatcher; }
+
     // The children's places for a widget of `size`; `labelFont` measures the link labels.
     static MainWidgetLayout computeLayout(const QSize &size, const QFont &labelFont,
                                           const QString &mottoText, const QString &copyrightText,
@@ -133,6 +140,9 @@ public slots:
     void schemeNeutralSubKindChangedInteractively(SchemeKind scheme);
     void capsureItemSelectedInteractively(const QUuid &collectionId,
                                           const DB::ColorEntry &colorEntry);
+    // Imports the capture file at `path`, lets the user choose among the chips it names and
+    // goes to the chosen one (the collection selector's capture button).
+    void importCaptureFile(const QString &path);
 
 protected slots:
     void onMyPaletteChanged();
@@ -145,6 +155,8 @@ protected slots:
     void onKeyboardFocusChanged(QWidget *old, QWidget *now);
     void saveButtonClicked();
     void loadButtonClicked();
+    void capsureDirectoryChanged(const QString &path);
+    void capsureFileChanged(const QString &path);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -170,7 +182,10 @@ private:
     void openHelpFile(const QString &link, const QString &textKey);
     // The repaints and refreshes after the current card or row changed.
     void refreshCardViews();
-    bool nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target) const;
+    bool nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target);
+    void emitCaptureFileChanged();
+    bool chooseNearChip(const QUuid &collection, const QColor &color,
+                        const QVector<NearestMatch> &matches, DB::ColorEntry &target);
     void startZoomAnimation(const QPoint &from, const QPoint &to);
     // Tab pages.
     void createTabPages();
@@ -208,6 +223,7 @@ private:
     QLabel *m_mottoLabel = nullptr;
     QString m_captureFolder;
     QString m_captureFile;
+    QFileSystemWatcher *m_captureWatcher = nullptr;
     MainWidgetLayout m_layout;
     MyPaletteWidget *m_myPalette = nullptr;
     QString m_paletteFileFilter;

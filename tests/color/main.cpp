@@ -1,6 +1,7 @@
 #include "ColorMathTest.h"
+#include "CxF3ReaderTest.h"
 #include "TestMain.h"
 
 #include <QCoreApplication>
 
-TESSARY_TEST_MAIN(QCoreApplication, ColorMathTest)
+TESSARY_TEST_MAIN(QCoreApplication, ColorMathTest, CxF3ReaderTest)

@@ -1,3 +1,4 @@
+#include "CaptureQueriesTest.h"
 #include "CardQueriesTest.h"
 #include "CollectionSettingsTest.h"
 #include "DiscoveryTest.h"
@@ -11,4 +12,5 @@
 #include <QGuiApplication>
 
 TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest,
-                  CollectionSettingsTest, ThemeResourcesTest, SchemeQueriesTest, VistralQueriesTest)
+                  CaptureQueriesTest, CollectionSettingsTest, ThemeResourcesTest, SchemeQueriesTest,
+                  VistralQueriesTest)

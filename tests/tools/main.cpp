@@ -1,4 +1,5 @@
 #include "BuilderTest.h"
+#include "CaptureCommandTest.h"
 #include "HalvornCommandTest.h"
 #include "NearestCommandTest.h"
 #include "PaletteCommandTest.h"
@@ -8,4 +9,4 @@
 
 // A GUI application: the builder draws the demo theme with QPainter (offscreen).
 TESSARY_TEST_MAIN(QGuiApplication, HalvornCommandTest, BuilderTest, NearestCommandTest,
-                  PaletteCommandTest)
+                  PaletteCommandTest, CaptureCommandTest)

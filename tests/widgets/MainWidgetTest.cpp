@@ -3,9 +3,11 @@
 #include "CardQueries.h"
 #include "CardRollerWidget.h"
 #include "ColorWheelWidget.h"
+#include "DialogAnswer.h"
 #include "MainWidget.h"
 #include "ModuleValues.h"
 #include "RectCorners.h"
+#include "SelectNearestColorDialog.h"
 #include "StateStore.h"
 #include "TaskButton.h"
 
@@ -431,27 +433,44 @@ void MainWidgetTest::search()
 void MainWidgetTest::selectNearestColor_data()
 {
     QTest::addColumn<QColor>("color");
+    QTest::addColumn<int>("choice"); // swatch clicked in the dialog; -1 closes it
+    QTest::addColumn<bool>("dialog");
     QTest::addColumn<Navigation>("after");
 
     const Navigation start {1, 1, 1, MoodAll, false};
     const QColor chip = WidgetDeck::deckColor(2, 3);
+    const QColor near(chip.red() + 3, chip.green(), chip.blue());
     // The wheel follows the card to its segment.
     QTest::newRow("within 2 of a chip") << QColor(chip.red() + 2, chip.green() - 2, chip.blue())
-                                        << Navigation {2, 2, 3, MoodAll, false};
-    QTest::newRow("3 away, several candidates: nothing chosen")
-        << QColor(chip.red() + 3, chip.green(), chip.blue()) << start;
-    QTest::newRow("transparent") << QColor(Qt::transparent) << start;
+                                        << -1 << false << Navigation {2, 2, 3, MoodAll, false};
+    // The deck's CIELAB values are made up, so by CIEDE2000 the nearest chip is N1-3.
+    QTest::newRow("3 away, several candidates: nearest chosen in the dialog")
+        << near << 0 << true << Navigation {1, 1, 3, MoodAll, false};
+    QTest::newRow("3 away, several candidates: dialog closed") << near << -1 << true << start;
+    QTest::newRow("transparent") << QColor(Qt::transparent) << -1 << false << start;
 }
 
 void MainWidgetTest::selectNearestColor()
 {
     QFETCH(QColor, color);
+    QFETCH(int, choice);
+    QFETCH(bool, dialog);
     QFETCH(Navigation, after);
 
     m_deck.reset();
     Navigation {1, 1, 1, MoodAll, false}.store(WidgetDeck::normal);
     MainWidget main(&currentMainWidget);
+    Corvane::Test::DialogAnswer<SelectNearestColorDialog> answer(
+        [choice](SelectNearestColorDialog *shown) {
+            if (choice < 0) {
+                shown->reject();
+                return;
+            }
+            QTest::mouseClick(shown, Qt::LeftButton, Qt::NoModifier,
+                              shown->swatchRects().at(choice).center());
+        });
     main.selectNearestColor(color);
+    QCOMPARE(answer.answered(), dialog);
     QCOMPARE(Navigation::stored(WidgetDeck::normal), after);
 }
 

@@ -1,3 +1,5 @@
+#include "CaptureDialogsTest.h"
+#include "CaptureWatchTest.h"
 #include "CardRollerDropTest.h"
 #include "CardRollerTest.h"
 #include "ColorWheelTest.h"
@@ -9,4 +11,4 @@
 #include <QApplication>
 
 TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, TabPagesTest,
-                  MyPaletteTest, CardRollerDropTest)
+                  MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest)

@@ -12,5 +12,6 @@ int runPick(CommandLine &commandLine);
 int runNearest(CommandLine &commandLine);
 int runBuildCollection(CommandLine &commandLine);
 int runPalette(CommandLine &commandLine);
+int runCapture(CommandLine &commandLine);
 
 } // namespace Corvane::Cli

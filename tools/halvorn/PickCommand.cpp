@@ -8,8 +8,12 @@
 #include "StateStore.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QTimer>
 
 #include <optional>
 
@@ -18,6 +22,40 @@ namespace Corvane::Cli {
 namespace {
 
 constexpr quint32 kNoInitialColor = 0xFFFFFFFFu;
+
+// With --screenshot nobody can answer a dialog that the picker opens over itself (the
+// nearest-colour dialog when the initial colour has several near matches): it is saved next
+// to the screenshot as "<name>-dialog.png" and closed, which leaves the picker as it was.
+class DialogCloser : public QObject
+{
+public:
+    DialogCloser(const QWidget *window, const QString &screenshot)
+        : m_window(window), m_fileName(dialogFileName(screenshot))
+    { }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        QDialog *dialog = qobject_cast<QDialog *>(watched);
+        if (event->type() == QEvent::Show && dialog && dialog != m_window) {
+            const QString fileName = m_fileName;
+            QTimer::singleShot(0, dialog, [dialog, fileName]() {
+                dialog->grab().save(fileName, "PNG");
+                dialog->reject();
+            });
+        }
+        return false;
+    }
+
+private:
+    static QString dialogFileName(const QString &screenshot)
+    {
+        const QFileInfo info(screenshot);
+        return info.dir().filePath(info.completeBaseName() + QStringLiteral("-dialog.png"));
+    }
+
+    const QWidget *m_window;
+    QString m_fileName;
+};
 constexpr quint32 kColorMask = 0x00FFFFFFu;
 const QStringList kScreenlessPlatforms {QStringLiteral("offscreen"), QStringLiteral("minimal")};
 
@@ -104,6 +142,8 @@ int runPick(CommandLine &commandLine)
     SKUPluginMainWindow window(&result);
     int status = 0;
     if (screenshot) {
+        DialogCloser closer(&window, *screenshot);
+        qApp->installEventFilter(&closer);
         QObject::connect(&window, &SKUPluginMainWindow::initialColorSettled, &window,
                          [&window, &screenshot, &status]() {
                              if (!window.grab().save(*screenshot, "PNG")) {

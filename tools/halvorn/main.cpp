@@ -39,6 +39,8 @@ const Command kCommands[] = {
      "--synthetic N --out FILE.db)"},
     {"palette", Application::Core, runPalette,
      "palette (show FILE | convert IN OUT.palette|OUT.txt) [--data-dir DIR]"},
+    {"capture", Application::Core, runCapture,
+     "capture FILE [--collection UUID|SYSTEMID] [--data-dir DIR]"},
 };
 
 void printUsage(QTextStream &stream)

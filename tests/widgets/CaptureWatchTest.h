@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+// The main widget's capture-folder watch and the import of a capture file.
+class CaptureWatchTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void captureOff();
+    void folderThatAppearsLater();
+    void fileAppearsChangesAndDisappears();
+    void collectionSwitchMovesTheWatch();
+    void import_data();
+    void import();
+};

@@ -1016,6 +1016,8 @@ void MainWidget::loadButtonClicked()
     const StateStore store;
     store.setMyPaletteSaveFileFormat(XmlPalette);
     store.setMyPaletteLastSavePath(path);
+}
+
 // --- Nearest-colour choice -------------------------------------------------------------------
 
 // Lets the user choose among the near chips that load; false when the dialog is cancelled.

@@ -6,6 +6,7 @@
 #include "SchemeQueries.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
+#include "ChipDrag.h"
 #include "TabPageHelpers.h"
 #include "ThemeResources.h"
 
@@ -149,7 +150,7 @@ void ColorSchemerDuvalineWidget::mouseMoveEvent(QMouseEvent *event)
             return;
         for (size_t i = 0; i < m_chipRects.size(); ++i) {
             if (m_chipRects.at(i).contains(position)) {
-                startPageChipDrag(this, ColorSchemer, StateStore().uuidOfLastUsedCollection(),
+                startChipDrag(this, ColorSchemer, StateStore().uuidOfLastUsedCollection(),
                                   m_chips.at(i).second);
                 return;
             }

@@ -9,6 +9,7 @@
 #include "SchemeQueries.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
+#include "ChipDrag.h"
 #include "TabPageHelpers.h"
 #include "ThemeResources.h"
 
@@ -589,7 +590,7 @@ void ColorSchemerWidget::mouseMoveEvent(QMouseEvent *event)
                 continue;
             DB::ColorEntry entry;
             if (DB::loadRowById(chip.collection, chip.rowId, entry) == DB::StatusOk)
-                startPageChipDrag(this, ColorSchemer, m_schemeCollection, entry);
+                startChipDrag(this, ColorSchemer, m_schemeCollection, entry);
             return;
         }
         return;

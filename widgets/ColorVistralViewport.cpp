@@ -4,6 +4,7 @@
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "StateStore.h"
+#include "ChipDrag.h"
 #include "TabPageHelpers.h"
 #include "ThemeResources.h"
 #include "VistralQueries.h"
@@ -296,7 +297,7 @@ void ColorVistralViewport::mouseMoveEvent(QMouseEvent *event)
     if (event->buttons() == Qt::LeftButton && m_dragColor != QColor(Qt::transparent)
         && (event->globalPosition().toPoint() - m_pressPos).manhattanLength()
             > QApplication::startDragDistance()) {
-        startPageColorDrag(this, ColorVistral, m_dragColor, m_dragText, m_dragName1, m_dragName2);
+        startColorDrag(this, ColorVistral, m_dragColor, m_dragText, m_dragName1, m_dragName2);
         return;
     }
     setCursor(overTarget ? Qt::PointingHandCursor : Qt::ArrowCursor);

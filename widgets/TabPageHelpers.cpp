@@ -1,21 +1,15 @@
 #include "TabPageHelpers.h"
 
 #include "CardQueries.h"
-#include "DragPayload.h"
-#include "InterfaceFonts.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "ThemeResources.h"
 #include "VeltraCustomStyle.h"
 
-#include <QDrag>
-#include <QLinearGradient>
-#include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTextOption>
 #include <QWidget>
 
 namespace Corvane {
@@ -26,8 +20,6 @@ const QString kToolTipSpan = QStringLiteral("<span style=\"font-size: 12px;\">%1
 const QColor kFrameColor(64, 64, 64);
 constexpr int kOuterFrameAlpha = 24;
 constexpr int kMiddleFrameAlpha = 48;
-constexpr QSize kDragPixmapSize(128, 64);
-constexpr int kDragFontStep = 2;
 constexpr QSize kBackgroundPlaceholder(16, 16);
 const QString kMainBackgroundKey = QStringLiteral("image.widget.main.background");
 
@@ -35,38 +27,6 @@ QColor withAlpha(QColor color, int alpha)
 {
     color.setAlpha(alpha);
     return color;
-}
-
-// The drag pixmap: the colour fading towards the bottom, with `label` at the top right.
-QPixmap dragPixmap(const QColor &color, const QString &label)
-{
-    QPixmap pixmap(kDragPixmapSize);
-    pixmap.fill(Qt::transparent);
-    QLinearGradient gradient(QPointF(0, 0), QPointF(16, 63));
-    for (const auto &[stop, alpha] : {std::pair {0.0, 255}, {0.65, 208}, {1.0, 160}}) {
-        QColor shade = color;
-        shade.setAlpha(alpha);
-        gradient.setColorAt(stop, shade);
-    }
-    QPainter painter(&pixmap);
-    painter.fillRect(pixmap.rect(), gradient);
-    painter.setFont(italicFont(kDragFontStep));
-    painter.setPen(Qt::black);
-    QTextOption option(Qt::AlignRight | Qt::AlignTop);
-    option.setWrapMode(QTextOption::WordWrap);
-    const QRectF textRect(2, 2, kDragPixmapSize.width() - 4, kDragPixmapSize.height() - 4);
-    painter.drawText(textRect, label, option);
-    painter.drawText(textRect, label, option);
-    return pixmap;
-}
-
-void startDrag(QWidget *source, const QByteArray &payload, const QPixmap &pixmap)
-{
-    auto *drag = new QDrag(source);
-    drag->setMimeData(payloadMimeData(payload));
-    drag->setPixmap(pixmap);
-    drag->setHotSpot(QPoint(0, 0));
-    drag->exec(Qt::CopyAction);
 }
 
 } // namespace
@@ -138,19 +98,6 @@ void setUpScrollingPage(QScrollArea *page, QWidget *content)
     auto *scrollBarStyle = new VeltraCustomStyle;
     scrollBarStyle->setParent(page);
     page->verticalScrollBar()->setStyle(scrollBarStyle);
-}
-
-void startPageChipDrag(QWidget *source, DragSource kind, const QUuid &collection,
-                       const DB::ColorEntry &entry)
-{
-    startDrag(source, chipPayload(kind, collection, entry),
-              dragPixmap(QColor(entry.red, entry.green, entry.blue), entry.code()));
-}
-
-void startPageColorDrag(QWidget *source, DragSource kind, const QColor &color, const QString &label,
-                        const QString &name1, const QString &name2)
-{
-    startDrag(source, colorPayload(kind, color, name1, name2), dragPixmap(color, label));
 }
 
 } // namespace Corvane

@@ -43,18 +43,10 @@ void setBackgroundBehind(QWidget *target, const QRect &sourceRect);
 // background (the page does).
 void setUpScrollingPage(QScrollArea *page, QWidget *content);
 
-// Starts a copy drag of a collection chip; the pixmap shows its colour and code.
-void startPageChipDrag(QWidget *source, DragSource kind, const QUuid &collection,
-                       const DB::ColorEntry &entry);
 // The part of the main widget's background under `sourceRect` (in the main widget's
 // coordinates), for a page that continues that background.
 QImage mainBackgroundPart(const QRect &sourceRect);
 // Makes that part the window brush of `target` in all colour groups.
 void setBackgroundBehind(QWidget *target, const QRect &sourceRect);
-
-// Starts a copy drag of a free colour with its names; the pixmap shows `label`, whose
-// lines are separated by line feeds.
-void startPageColorDrag(QWidget *source, DragSource kind, const QColor &color, const QString &label,
-                        const QString &name1, const QString &name2);
 
 } // namespace Corvane

@@ -5,8 +5,6 @@
 #       build/host/Halvorn.so build/tools/halvorn/halvorn [calls]
 
 require "fileutils"
-require "fiddle"
-require "fiddle/import"
 require "open3"
 require "tmpdir"
 
@@ -26,25 +24,7 @@ ENV["XDG_CONFIG_HOME"] = Dir.mktmpdir("tessary-config")
 ENV["XDG_RUNTIME_DIR"] = Dir.mktmpdir("tessary-runtime")
 ENV["QT_QPA_PLATFORM"] = "xcb"
 
-# A host main window of this process, as a host application makes one.
-module X11
-  extend Fiddle::Importer
-  dlload "libX11.so.6"
-  extern "void* XOpenDisplay(char*)"
-  extern "unsigned long XDefaultRootWindow(void*)"
-  extern "unsigned long XCreateSimpleWindow(void*, unsigned long, int, int, unsigned int, unsigned int, unsigned int, unsigned long, unsigned long)"
-  extern "unsigned long XInternAtom(void*, char*, int)"
-  extern "int XChangeProperty(void*, unsigned long, unsigned long, unsigned long, int, int, void*, int)"
-  extern "int XMapWindow(void*, unsigned long)"
-  extern "int XSync(void*, int)"
-end
-display = X11.XOpenDisplay(nil)
-abort "pick_memory.rb: no X display" if display.null?
-host = X11.XCreateSimpleWindow(display, X11.XDefaultRootWindow(display), 100, 80, 1000, 700, 0, 0, 0xffffff)
-X11.XChangeProperty(display, host, X11.XInternAtom(display, "_NET_WM_PID", 0), 6, 32, 0,
-                    [Process.pid].pack("q"), 1)
-X11.XMapWindow(display, host)
-X11.XSync(display, 0)
+require_relative "host_window"
 
 require File.expand_path(so)
 
@@ -55,10 +35,13 @@ end
 position = File.join(Dir.mktmpdir("tessary-pick"), "position")
 resident = {}
 (1..calls).each do |call|
-  helper = spawn("bash", PRESS_ESCAPE, "800", "600", position)
+  # Escape is pressed again until the picker closes: a key sent while the window is still
+  # being shown can be lost.
+  helper = spawn("bash", "-c", "while bash \"$0\" 800 600 \"$1\"; do sleep 1; done",
+                 PRESS_ESCAPE, position, pgroup: true)
   picked = Halvorn.PickColor(-1)
+  Process.kill("TERM", -helper)
   Process.wait(helper)
-  abort "pick_memory.rb: call #{call}: no picker window" unless $?.success?
   abort "pick_memory.rb: call #{call}: returned #{picked.inspect}" unless picked == false
   resident[call] = resident_kib
   puts format("call %3d: VmRSS %d KiB", call, resident[call]) if call == 1 || (call % 10).zero?

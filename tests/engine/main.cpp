@@ -1,3 +1,4 @@
+#include "BrokenCollectionsTest.h"
 #include "CaptureQueriesTest.h"
 #include "CardQueriesTest.h"
 #include "CollectionSettingsTest.h"
@@ -13,4 +14,4 @@
 
 TESSARY_TEST_MAIN(QGuiApplication, RecordsTest, DiscoveryTest, CardQueriesTest, SearchQueriesTest,
                   CaptureQueriesTest, CollectionSettingsTest, ThemeResourcesTest, SchemeQueriesTest,
-                  VistralQueriesTest)
+                  VistralQueriesTest, BrokenCollectionsTest)

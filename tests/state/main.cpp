@@ -1,6 +1,7 @@
+#include "BrokenSettingsFileTest.h"
 #include "StateStoreTest.h"
 #include "TestMain.h"
 
 #include <QCoreApplication>
 
-TESSARY_TEST_MAIN(QCoreApplication, StateStoreTest)
+TESSARY_TEST_MAIN(QCoreApplication, StateStoreTest, BrokenSettingsFileTest)

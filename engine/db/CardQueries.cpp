@@ -3,6 +3,7 @@
 #include "CollectionRegistry.h"
 #include "Enums.h"
 #include "QueryHelpers.h"
+#include "RecordReader.h"
 #include "StatusCodes.h"
 
 #include <QDebug>
@@ -16,20 +17,6 @@
 namespace Corvane::DB {
 
 namespace {
-
-qint64 int64OrZero(const QVariant &value)
-{
-    bool ok = false;
-    const qint64 number = value.toLongLong(&ok);
-    return ok ? number : 0;
-}
-
-double doubleOrZero(const QVariant &value)
-{
-    bool ok = false;
-    const double number = value.toDouble(&ok);
-    return ok ? number : 0.0;
-}
 
 const QString kLabEntriesStatement = QStringLiteral(
     "SELECT R.ID,R.RED,R.GREEN,R.BLUE,R.L,R.A,R.B  FROM \"ROW\" R       JOIN PAGE P ON R.PAGE_ID "

@@ -2,6 +2,7 @@
 
 #include "Collection.h"
 #include "ModuleValues.h"
+#include "RecordReader.h"
 #include "StatusCodes.h"
 
 #include <QDebug>
@@ -48,13 +49,6 @@ bool hasCollectionTable(const QSqlDatabase &database)
     return std::any_of(tables.cbegin(), tables.cend(), [](const QString &table) {
         return table.compare(QLatin1String("COLLECTION"), Qt::CaseInsensitive) == 0;
     });
-}
-
-qint64 int64OrZero(const QVariant &value)
-{
-    bool ok = false;
-    const qint64 number = value.toLongLong(&ok);
-    return ok ? number : 0;
 }
 
 // Registers the enabled collections of one open database.

@@ -99,6 +99,20 @@ void readNameColumns(const QSqlRecord &record, QStringList &names, QStringList &
     }
 }
 
+qint64 int64OrZero(const QVariant &value)
+{
+    bool ok = false;
+    const qint64 number = value.toLongLong(&ok);
+    return ok ? number : 0;
+}
+
+double doubleOrZero(const QVariant &value)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    return ok ? number : 0.0;
+}
+
 QString listElement(const QStringList &list, int i)
 {
     return (i >= 0 && i < list.size()) ? list.at(i) : QString();

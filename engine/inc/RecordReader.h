@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 class QSqlRecord;
+class QVariant;
 
 namespace Corvane::DB {
 
@@ -27,6 +28,10 @@ int readMood(const QSqlRecord &record);
 // Appends the ten columns NAME0..NAME9 to `names` and EXTRA0..EXTRA9 to `extras`, an
 // empty string standing for a missing column, so that both lists hold ten entries.
 void readNameColumns(const QSqlRecord &record, QStringList &names, QStringList &extras);
+
+// A value read by the same rule: the number, or 0 when it does not convert.
+qint64 int64OrZero(const QVariant &value);
+double doubleOrZero(const QVariant &value);
 
 // `list[i]`, or an empty string when i is outside the list.
 QString listElement(const QStringList &list, int i);

@@ -4,11 +4,15 @@
 #include "QueryHelpers.h"
 #include "StatusCodes.h"
 
+#include <QCache>
+#include <QFile>
 #include <QPainter>
 #include <QStringList>
 #include <QVariant>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace Corvane::DB {
 
@@ -24,6 +28,9 @@ const QString kThemeStatement
 const QString kKeyParameter = QStringLiteral(":KEY");
 
 constexpr int kOpaque = 255;
+// Decoded theme images kept, in KiB: the backgrounds and banners of a few collections.
+constexpr int kImageCacheKiB = 64 * 1024;
+constexpr int kBytesPerKiB = 1024;
 constexpr int kMinimumColorParts = 3;
 constexpr int kMaximumColorParts = 4;
 
@@ -49,6 +56,44 @@ QImage placeholderImage(const QSize &size)
     // An aliased outline covers the rectangle's size plus one pixel to the right and below.
     painter.drawRect(QRect(QPoint(1, 1), QPoint(size.width() - 3, size.height() - 3)));
     return image;
+}
+
+// Names one theme item in one state of its file: a rewritten file gives new names, so an
+// image cached from it is never handed out after the file changed.
+QString imageCacheKey(const QUuid &collection, const QString &key)
+{
+    const QString fileName = collectionRegistry().value(collection).fileName;
+    struct stat file
+    {
+    };
+    ::stat(QFile::encodeName(fileName).constData(), &file);
+    return QStringLiteral("%1|%2.%3|%4|%5|%6|%7")
+        .arg(fileName)
+        .arg(qint64(file.st_mtim.tv_sec))
+        .arg(qint64(file.st_mtim.tv_nsec))
+        .arg(qint64(file.st_size))
+        .arg(qint64(file.st_ino))
+        .arg(collectionDbId(collection))
+        .arg(key.toLower());
+}
+
+// Decoding the large theme images is the slowest part of painting a collection, and every
+// page that continues the main background asks for the same image.
+QImage decodedThemeImage(const QUuid &collection, const QString &key)
+{
+    static QCache<QString, QImage> cache(kImageCacheKiB);
+    if (ensureConnection(collection) < 0)
+        return QImage();
+    const QString cacheKey = imageCacheKey(collection, key);
+    if (const QImage *cached = cache.object(cacheKey))
+        return *cached;
+    QByteArray data;
+    if (themeData(collection, key, data) != StatusOk)
+        return QImage();
+    auto *image = new QImage(QImage::fromData(data));
+    const QImage decoded = *image;
+    cache.insert(cacheKey, image, std::max<qsizetype>(1, image->sizeInBytes() / kBytesPerKiB));
+    return decoded;
 }
 
 std::optional<int> colorComponent(const QString &text)
@@ -86,12 +131,9 @@ int themeData(const QUuid &collection, const QString &key, QByteArray &out)
 
 QImage themeImage(const QUuid &collection, const QString &key, const QSize &placeholderSize)
 {
-    QByteArray data;
-    if (themeData(collection, key, data) == StatusOk) {
-        const QImage image = QImage::fromData(data);
-        if (!image.isNull())
-            return image;
-    }
+    const QImage image = decodedThemeImage(collection, key);
+    if (!image.isNull())
+        return image;
     if (placeholderSize.width() <= 0 || placeholderSize.height() <= 0)
         return QImage();
     return placeholderImage(placeholderSize);

@@ -10,7 +10,8 @@
 namespace Corvane::DB {
 
 // Localised texts (LOCALE table) and theme resources (THEME table) of a collection. Keys
-// are compared ignoring case. Nothing is cached.
+// are compared ignoring case. Decoded images are cached for as long as their file is unchanged;
+// nothing else is cached.
 
 // The text stored for `key`, or the key itself when there is none.
 QString localeString(const QUuid &collection, const QString &key);

@@ -145,6 +145,16 @@ void ThemeResourcesTest::themeImages()
     // Text and undecodable bytes give the placeholder.
     QCOMPARE(themeImage(kDeckA, QStringLiteral("image.as.text"), QSize(8, 6)).size(), QSize(8, 6));
     QCOMPARE(themeImage(kDeckA, QStringLiteral("image.broken"), QSize(8, 6)).size(), QSize(8, 6));
+
+    // Decoded images are kept, but a changed file is read again.
+    QImage blue(5, 4, QImage::Format_ARGB32);
+    blue.fill(Qt::blue);
+    fixture.exec(kDeckFile,
+                 QStringLiteral("UPDATE THEME SET ITEM_DATA = ? WHERE ITEM_KEY = 'IMAGE.BANNER'"),
+                 {pngOf(blue)});
+    const QImage changed = themeImage(kDeckA, QStringLiteral("image.banner"), QSize(10, 10));
+    QCOMPARE(changed.size(), QSize(5, 4));
+    QCOMPARE(changed.pixelColor(1, 1), QColor(Qt::blue));
 }
 
 void ThemeResourcesTest::placeholder_data()

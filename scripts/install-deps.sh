@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-    libxml2-dev ruby ruby-dev
+    libxml2-dev libsqlite3-dev ruby ruby-dev
     libx11-dev libxcb1-dev
     sqlite3 xvfb xdotool x11-utils
     fonts-liberation2 fonts-dejavu-core

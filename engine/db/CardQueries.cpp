@@ -4,6 +4,7 @@
 #include "Enums.h"
 #include "QueryHelpers.h"
 #include "RecordReader.h"
+#include "SqliteStatement.h"
 #include "StatusCodes.h"
 
 #include <QDebug>
@@ -335,9 +336,7 @@ int loadLabEntries(const QUuid &collection, QVector<LabEntry> &out)
     const int status = ensureConnection(collection);
     if (status < 0)
         return status;
-    QSqlQuery query = collectionQuery(collection);
-    if (!execReported(query, kLabEntriesStatement.arg(collectionDbId(collection))))
-        return StatusOk;
+    SqliteStatement query(collection, kLabEntriesStatement.arg(collectionDbId(collection)));
     while (query.next()) {
         LabEntry entry;
         entry.l = doubleOrZero(query.value(4));

@@ -11,31 +11,38 @@ constexpr int kFirstMood = 1;
 constexpr int kLastMood = 6;
 constexpr int kNameColumns = 10;
 
-// The column's value, or an invalid variant when the record lacks the column.
-QVariant columnValue(const QSqlRecord &record, const QString &column)
+// The value at `index`: NULL is present but carries no value, so it reads as 0 or empty text.
+QVariant valueOrZero(const QSqlRecord &record, int index)
 {
-    const int index = record.indexOf(column);
-    if (index < 0)
-        return QVariant();
     const QVariant value = record.value(index);
-    // NULL is present but carries no value: it reads as 0 or empty text.
     return value.isNull() ? QVariant(0) : value;
+}
+
+// "NAME0".."NAME9" or "EXTRA0".."EXTRA9", built once: records are read for every chip shown.
+QStringList numberedColumns(const QString &prefix)
+{
+    QStringList columns;
+    for (int i = 0; i < kNameColumns; ++i)
+        columns.append(prefix + QString::number(i));
+    return columns;
 }
 
 } // namespace
 
 bool readInt64(const QSqlRecord &record, const QString &column, qint64 &field)
 {
-    if (record.indexOf(column) < 0)
+    const int index = record.indexOf(column);
+    if (index < 0)
         return false;
+    const QVariant value = valueOrZero(record, index);
     bool ok = false;
-    const qint64 value = columnValue(record, column).toLongLong(&ok);
+    const qint64 number = value.toLongLong(&ok);
     if (ok) {
-        field = value;
+        field = number;
         return true;
     }
     // Text such as "12.0" is a number all the same; other text gives 0.
-    const double real = columnValue(record, column).toDouble(&ok);
+    const double real = value.toDouble(&ok);
     field = ok ? static_cast<qint64>(real) : 0;
     return true;
 }
@@ -51,10 +58,11 @@ bool readInt(const QSqlRecord &record, const QString &column, int &field)
 
 bool readDouble(const QSqlRecord &record, const QString &column, double &field)
 {
-    if (record.indexOf(column) < 0)
+    const int index = record.indexOf(column);
+    if (index < 0)
         return false;
     bool ok = false;
-    const double value = columnValue(record, column).toDouble(&ok);
+    const double value = valueOrZero(record, index).toDouble(&ok);
     field = ok ? value : 0.0;
     return true;
 }
@@ -93,9 +101,11 @@ int readMood(const QSqlRecord &record)
 
 void readNameColumns(const QSqlRecord &record, QStringList &names, QStringList &extras)
 {
+    static const QStringList nameColumns = numberedColumns(QStringLiteral("NAME"));
+    static const QStringList extraColumns = numberedColumns(QStringLiteral("EXTRA"));
     for (int i = 0; i < kNameColumns; ++i) {
-        names.append(textOrEmpty(record, QStringLiteral("NAME%1").arg(i)));
-        extras.append(textOrEmpty(record, QStringLiteral("EXTRA%1").arg(i)));
+        names.append(textOrEmpty(record, nameColumns.at(i)));
+        extras.append(textOrEmpty(record, extraColumns.at(i)));
     }
 }
 

@@ -1,12 +1,12 @@
 #include "ColorSchemerDuvalineWidget.h"
 
+#include "ChipDrag.h"
 #include "CollectionSettings.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "SchemeQueries.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
-#include "ChipDrag.h"
 #include "TabPageHelpers.h"
 #include "ThemeResources.h"
 
@@ -85,16 +85,13 @@ void ColorSchemerDuvalineWidget::loadChips(const QUuid &collection)
     const StateStore store;
     std::vector<DB::ColorEntry> entries;
     m_chips.clear();
-    m_toolTips.clear();
     if (DB::loadContrastSchemeRows(collection, store.pageIndex(collection),
                                    store.rowIndex(collection), entries)
             != DB::StatusOk
         || entries.size() != size_t(kColumnCount))
         return;
-    for (size_t i = 0; i < entries.size(); ++i) {
+    for (size_t i = 0; i < entries.size(); ++i)
         m_chips.emplace_back(m_chipRects.at(i), entries.at(i));
-        m_toolTips.append(DB::colorTooltipText(collection, entries.at(i).id, true));
-    }
 }
 
 void ColorSchemerDuvalineWidget::paintEvent(QPaintEvent *)
@@ -151,7 +148,7 @@ void ColorSchemerDuvalineWidget::mouseMoveEvent(QMouseEvent *event)
         for (size_t i = 0; i < m_chipRects.size(); ++i) {
             if (m_chipRects.at(i).contains(position)) {
                 startChipDrag(this, ColorSchemer, StateStore().uuidOfLastUsedCollection(),
-                                  m_chips.at(i).second);
+                              m_chips.at(i).second);
                 return;
             }
         }
@@ -178,7 +175,8 @@ void ColorSchemerDuvalineWidget::showToolTip(const QPoint &position)
     if (m_chips.size() == size_t(kColumnCount)) {
         for (size_t i = 0; i < m_chipRects.size(); ++i) {
             if (m_chipRects.at(i).contains(position)) {
-                text = m_toolTips.at(int(i));
+                text = DB::colorTooltipText(StateStore().uuidOfLastUsedCollection(),
+                                            m_chips.at(i).second.id, true);
                 anchor = mapToGlobal(m_chipRects.at(i).topRight());
                 break;
             }

@@ -54,7 +54,6 @@ private:
     std::array<QRect, kColumnCount> m_chipRects;
     std::vector<std::pair<QRect, QString>> m_sections;
     std::vector<std::pair<QRect, DB::ColorEntry>> m_chips;
-    QStringList m_toolTips;
     QPoint m_pressPos;
 };
 

@@ -1,6 +1,7 @@
 #include "ColorSchemerWidget.h"
 
 #include "CardQueries.h"
+#include "ChipDrag.h"
 #include "CollectionRegistry.h"
 #include "CollectionSettings.h"
 #include "ColorMath.h"
@@ -9,7 +10,6 @@
 #include "SchemeQueries.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
-#include "ChipDrag.h"
 #include "TabPageHelpers.h"
 #include "ThemeResources.h"
 
@@ -305,7 +305,6 @@ void ColorSchemerWidget::addChip(const QRect &rect, const QUuid &collection, qin
     chip.pageId = pageId;
     chip.rowId = entry.id;
     chip.color = QColor(entry.red, entry.green, entry.blue);
-    chip.toolTip = DB::colorTooltipText(collection, entry.id, true);
     m_chips.emplace_back(rect, chip);
 }
 
@@ -618,7 +617,9 @@ void ColorSchemerWidget::mouseMoveEvent(QMouseEvent *event)
     if (m_schemeArea.contains(position)) {
         for (const auto &[rect, chip] : m_chips) {
             if (rect.contains(position)) {
-                text = chip.toolTip;
+                // Read on hover only: a scheme shows dozens of chips and is rebuilt at
+                // every paint.
+                text = DB::colorTooltipText(chip.collection, chip.rowId, true);
                 anchor = mapToGlobal(rect.topRight());
                 break;
             }

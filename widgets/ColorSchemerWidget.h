@@ -44,7 +44,6 @@ struct SchemeChip
     qint64 pageId = -1;
     qint64 rowId = -1;
     QColor color;
-    QString toolTip;
 };
 
 // The colour-schemes tab page for "normal" cards: one button per scheme kind the collection

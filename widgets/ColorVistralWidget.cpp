@@ -31,7 +31,8 @@ ColorVistralWidget::ColorVistralWidget(QWidget *parent) : QScrollArea(parent)
 void ColorVistralWidget::selectedCollectionChanged(const QUuid &collectionId)
 {
     m_content->reload(collectionId);
-    m_content->layoutContent();
+    if (!hiddenByOwner(this))
+        m_content->layoutContent();
 }
 
 void ColorVistralWidget::updateLayout()

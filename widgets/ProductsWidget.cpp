@@ -94,6 +94,9 @@ void ProductsWidget::layoutItems(const QRect &rect)
 
 void ProductsWidget::refresh()
 {
+    // Showing the page refreshes it.
+    if (hiddenByOwner(this))
+        return;
     setUpdatesEnabled(false);
     m_codeLabel->setText(QStringLiteral(" "));
     m_productList->clear();

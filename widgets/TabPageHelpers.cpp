@@ -85,6 +85,11 @@ void setBackgroundBehind(QWidget *target, const QRect &sourceRect)
     target->setPalette(palette);
 }
 
+bool hiddenByOwner(const QWidget *page)
+{
+    return page->isHidden() && page->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
 void setUpScrollingPage(QScrollArea *page, QWidget *content)
 {
     page->setFocusPolicy(Qt::StrongFocus);

@@ -43,10 +43,8 @@ void setBackgroundBehind(QWidget *target, const QRect &sourceRect);
 // background (the page does).
 void setUpScrollingPage(QScrollArea *page, QWidget *content);
 
-// The part of the main widget's background under `sourceRect` (in the main widget's
-// coordinates), for a page that continues that background.
-QImage mainBackgroundPart(const QRect &sourceRect);
-// Makes that part the window brush of `target` in all colour groups.
-void setBackgroundBehind(QWidget *target, const QRect &sourceRect);
+// True for a page that was hidden with hide(): the main widget hides the pages not on show
+// and lays a page out again when it shows it, so a hidden page can skip that work.
+bool hiddenByOwner(const QWidget *page);
 
 } // namespace Corvane

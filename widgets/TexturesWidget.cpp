@@ -27,12 +27,13 @@ TexturesWidget::TexturesWidget(QWidget *parent) : QScrollArea(parent)
 void TexturesWidget::selectedCollectionChanged(const QUuid &collectionId)
 {
     m_content->loadTextures(collectionId);
-    m_content->layoutContent();
-    m_content->update();
+    selectedPageChanged();
 }
 
 void TexturesWidget::selectedPageChanged()
 {
+    if (hiddenByOwner(this))
+        return;
     m_content->layoutContent();
     m_content->update();
 }

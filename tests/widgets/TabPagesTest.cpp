@@ -230,9 +230,10 @@ void TabPagesTest::colorToColor()
         schemer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&schemer));
         const auto &[rect, first] = schemer.chips().front();
-        QVERIFY(first.toolTip.contains(QStringLiteral("N")));
+        const QString expectedTip = DB::colorTooltipText(first.collection, first.rowId, true);
+        QVERIFY(expectedTip.contains(QStringLiteral("N")));
         QTest::mouseMove(&schemer, rect.center());
-        QTRY_COMPARE(QToolTip::text(), first.toolTip);
+        QTRY_COMPARE(QToolTip::text(), expectedTip);
         QTest::mouseMove(&schemer, QPoint(2, kPageSize.height() - 2));
         QTRY_COMPARE(QToolTip::text(), QString());
 

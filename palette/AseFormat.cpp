@@ -21,6 +21,7 @@ const QByteArray kCmykModel("CMYK");
 const QByteArray kLabModel("LAB ");
 constexpr int kHeaderSize = 12;
 constexpr int kBlockHeaderSize = 6;
+constexpr qsizetype kMaxNameUnits = 0xFFFE;
 
 void appendUint16(QByteArray &bytes, quint16 value)
 {
@@ -46,7 +47,11 @@ void appendFloat(QByteArray &bytes, float value)
 QByteArray colourBlockBody(const PaletteSwatch &swatch)
 {
     QByteArray body;
-    const QString name = swatch.name;
+    // The length field counts the terminating zero in 16 bits: longer names are cut, never
+    // between the two halves of a surrogate pair.
+    QString name = swatch.name.left(kMaxNameUnits);
+    if (!name.isEmpty() && name.back().isHighSurrogate())
+        name.chop(1);
     appendUint16(body, quint16(name.size() + 1));
     for (const QChar c : name)
         appendUint16(body, c.unicode());

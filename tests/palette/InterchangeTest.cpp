@@ -227,6 +227,14 @@ void InterchangeTest::aseByteLayout()
         "3F800000"
         "0002");
     QCOMPARE(written.toHex(' '), expected.toHex(' '));
+
+    // A name too long for the 16-bit length is cut, not wrapped around.
+    const QString longName = QString(0xFFFD, QLatin1Char('x')) + QStringLiteral("\U0001F3A8y");
+    const QByteArray longBlock = AseFormat::write({{longName, Qt::black}});
+    QCOMPARE(longBlock.mid(18, 2), QByteArray::fromHex("FFFE"));
+    const SwatchFileContents back = AseFormat::read(longBlock);
+    QVERIFY2(back.isValid, qPrintable(back.error));
+    QCOMPARE(back.swatches.first().name, longName.left(0xFFFD));
 }
 
 void InterchangeTest::readsWhatOtherProgramsWrite_data()

@@ -177,7 +177,11 @@ void CaptureCommandTest::demoFolder()
         codes.append(line.section(QLatin1Char('\t'), 0, 1));
     QCOMPARE(codes,
              (QStringList {"TC 001-4\tTessary Classic", "TC 008-1\tTessary Classic",
-                           "DV 001-4\tTessary Duvalin", "DV 003-4\tTessary Duvalin"}));
+                           "DV 001-4\tTessary Duvalin", "DV 003-4\tTessary Duvalin",
+                           "TC 022-4\tTessary Classic"}));
+    // The last object's D50 value is that chip's colour.
+    QVERIFY2(lines.last().section(QLatin1Char('\t'), 3).toDouble() < 0.01,
+             qPrintable(lines.last()));
 
     const QString png = dir.filePath(QStringLiteral("pick.png"));
     const Corvane::Test::HalvornResult picked = runHalvorn(

@@ -142,10 +142,41 @@ PaletteFileContents readPaletteInput(const QString &input)
     return contents;
 }
 
+// A colour's name as one field of a tab-separated line.
+QString fieldText(const QString &text)
+{
+    QString field = text;
+    for (QChar &c : field) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+    return field;
+}
+
+// One line per match on stdout (name, #RRGGBB, difference, code and #RRGGBB of the chip), and
+// a warning for each match farther than `limit`.
+void reportMatches(const QVector<SwatchMatch> &matches, double limit)
+{
+    for (const SwatchMatch &match : matches) {
+        const QString name = fieldText(match.swatch.name);
+        const QString difference = QString::number(match.deltaE, 'f', kDecimals);
+        out() << name << '\t' << hexName(match.swatch.color) << '\t' << difference << '\t'
+              << match.chip.code() << '\t' << hexName(match.chip.color()) << '\n';
+        if (match.deltaE <= limit)
+            continue;
+        const QString colour = name.isEmpty()
+            ? hexName(match.swatch.color)
+            : QStringLiteral("\"%1\" %2").arg(name, hexName(match.swatch.color));
+        warn(QStringLiteral("%1 is %2 from the nearest chip %3, farther than %4")
+                 .arg(colour, difference, match.chip.code())
+                 .arg(limit));
+    }
+    out().flush();
+}
+
 // The colours of a GIMP palette or swatch exchange file IN, each turned into the nearest chip
-// of the collection: one line per colour on stdout (name, #RRGGBB, difference, code and
-// #RRGGBB of the chip), a warning for a match farther than the collection's first
-// "cie2000.delta.intervals" value.
+// of the collection and reported; a match farther than the collection's first
+// "cie2000.delta.intervals" value gets a warning.
 PaletteFileContents readSwatchInput(const QString &input, const std::optional<QString> &option)
 {
     const QUuid collection = resolveCollection(option);
@@ -168,20 +199,7 @@ PaletteFileContents readSwatchInput(const QString &input, const std::optional<QS
     const int status = matchSwatches(collection, swatches.swatches, matches);
     if (status != DB::StatusOk)
         throw FileError {QStringLiteral("%1: not matched: %2").arg(input, describeStatus(status))};
-    const double limit = swatchWarningDistance(collection);
-    for (const SwatchMatch &match : matches) {
-        const QString difference = QString::number(match.deltaE, 'f', kDecimals);
-        out() << match.swatch.name << '\t' << hexName(match.swatch.color) << '\t' << difference
-              << '\t' << match.chip.code() << '\t' << hexName(match.chip.color()) << '\n';
-        const QString colour = match.swatch.name.isEmpty()
-            ? hexName(match.swatch.color)
-            : QStringLiteral("\"%1\" %2").arg(match.swatch.name, hexName(match.swatch.color));
-        if (match.deltaE > limit)
-            warn(QStringLiteral("%1 is %2 from the nearest chip %3, farther than %4")
-                     .arg(colour, difference, match.chip.code())
-                     .arg(limit));
-    }
-    out().flush();
+    reportMatches(matches, swatchWarningDistance(collection));
     const PaletteFileContents contents
         = paletteContentsFromMatches(collection, matches, swatches.title);
     if (contents.ignoredChips > 0)

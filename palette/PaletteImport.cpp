@@ -3,6 +3,7 @@
 #include "CardQueries.h"
 #include "CollectionSettings.h"
 #include "ColorMath.h"
+#include "PaletteInterchange.h"
 #include "PaletteModel.h"
 #include "StatusCodes.h"
 
@@ -62,6 +63,28 @@ PaletteFileContents paletteContentsFromMatches(const QUuid &collection,
         contents.chips.append(chip);
     }
     return contents;
+}
+
+SwatchImport importSwatchFile(const QString &path, const QUuid &collection)
+{
+    SwatchImport result;
+    result.file = readSwatchFile(path);
+    if (!result.file.isValid) {
+        result.error = result.file.error;
+        return result;
+    }
+    if (result.file.swatches.isEmpty()) {
+        result.error = QStringLiteral("holds no RGB colour");
+        return result;
+    }
+    const int status = matchSwatches(collection, result.file.swatches, result.matches);
+    if (status != DB::StatusOk) {
+        result.error = QStringLiteral("no chip of the collection to match (status %1)").arg(status);
+        return result;
+    }
+    result.warningDistance = swatchWarningDistance(collection);
+    result.palette = paletteContentsFromMatches(collection, result.matches, result.file.title);
+    return result;
 }
 
 } // namespace Corvane

@@ -36,4 +36,18 @@ PaletteFileContents paletteContentsFromMatches(const QUuid &collection,
                                                const QVector<SwatchMatch> &matches,
                                                const QString &description);
 
+// Everything an import of a GIMP palette or swatch exchange file gives.
+struct SwatchImport
+{
+    SwatchFileContents file; // the file's colours, notes and title
+    QVector<SwatchMatch> matches; // one per colour of the file, in file order
+    double warningDistance = 0.0; // matches farther than this deserve a warning
+    PaletteFileContents palette; // the matches as palette contents, the title as description
+    QString error; // why nothing can be imported; empty on success
+};
+
+// Reads the file at `path` (readSwatchFile) and matches its colours to the chips of
+// `collection`. On success `palette` is ready for PaletteModel::load.
+SwatchImport importSwatchFile(const QString &path, const QUuid &collection);
+
 } // namespace Corvane

@@ -180,33 +180,24 @@ void reportMatches(const QVector<SwatchMatch> &matches, double limit)
 PaletteFileContents readSwatchInput(const QString &input, const std::optional<QString> &option)
 {
     const QUuid collection = resolveCollection(option);
-    const SwatchFileContents swatches = readSwatchFile(input);
-    if (!swatches.isValid)
-        throw FileError {QStringLiteral("%1: %2").arg(input, swatches.error)};
-    for (const QString &note : swatches.notes)
-        warn(QStringLiteral("%1: skipped %2").arg(input, note));
-    if (swatches.ignoredSwatches > 0)
-        warn(QStringLiteral("%1: ignored %2 colours after the first %3")
-                 .arg(input)
-                 .arg(swatches.ignoredSwatches)
-                 .arg(maxSwatches));
-    if (swatches.swatches.isEmpty())
-        throw FileError {QStringLiteral("%1: holds no RGB colour").arg(input)};
-
     DB::loadDisplayOrders(collection);
     CollectionSettings::setCurrentCollection(collection);
-    QVector<SwatchMatch> matches;
-    const int status = matchSwatches(collection, swatches.swatches, matches);
-    if (status != DB::StatusOk)
-        throw FileError {QStringLiteral("%1: not matched: %2").arg(input, describeStatus(status))};
-    reportMatches(matches, swatchWarningDistance(collection));
-    const PaletteFileContents contents
-        = paletteContentsFromMatches(collection, matches, swatches.title);
-    if (contents.ignoredChips > 0)
+    const SwatchImport imported = importSwatchFile(input, collection);
+    for (const QString &note : imported.file.notes)
+        warn(QStringLiteral("%1: skipped %2").arg(input, note));
+    if (imported.file.ignoredSwatches > 0)
+        warn(QStringLiteral("%1: ignored %2 colours after the first %3")
+                 .arg(input)
+                 .arg(imported.file.ignoredSwatches)
+                 .arg(maxSwatches));
+    if (!imported.error.isEmpty())
+        throw FileError {QStringLiteral("%1: %2").arg(input, imported.error)};
+    reportMatches(imported.matches, imported.warningDistance);
+    if (imported.palette.ignoredChips > 0)
         warn(QStringLiteral("only the first %1 colours fit the palette; %2 more are left out")
                  .arg(PaletteModel::cellCount)
-                 .arg(contents.ignoredChips));
-    return contents;
+                 .arg(imported.palette.ignoredChips));
+    return imported.palette;
 }
 
 // Loads IN into a palette on a scratch store, so the user's My Palette stays as it is, and

@@ -11,12 +11,14 @@
 #include "PaletteModel.h"
 #include "StatusCodes.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -355,6 +357,44 @@ void InterchangeTest::malformedFiles()
     QVERIFY(!contents.isValid);
     QVERIFY2(contents.error.contains(error), qPrintable(contents.error));
     QVERIFY(contents.swatches.isEmpty());
+}
+
+void InterchangeTest::unreadableFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("missing") << "missing"
+                             << "no such file";
+    QTest::newRow("folder") << "folder"
+                            << "no such file";
+    QTest::newRow("four gigabytes") << "huge"
+                                    << "larger than 1048576 bytes";
+}
+
+// Files that cannot be palettes are refused without reading them whole.
+void InterchangeTest::unreadableFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, error);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("in.ase"));
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == QLatin1String("huge")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(aseFile(1, aseBlock("A", "RGB ", {0, 0, 0})));
+        if (!file.resize(qint64(4) << 30))
+            QSKIP("the file system does not hold a sparse file of 4 GiB");
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const SwatchFileContents contents = readSwatchFile(path);
+    QVERIFY(timer.elapsed() < 2000);
+    QVERIFY(!contents.isValid);
+    QVERIFY2(contents.error.contains(error), qPrintable(contents.error));
 }
 
 void InterchangeTest::exportFailuresKeepTheEarlierFile()

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void readsWhatOtherProgramsWrite();
     void malformedFiles_data();
     void malformedFiles();
+    void unreadableFiles_data();
+    void unreadableFiles();
     void exportFailuresKeepTheEarlierFile();
     void importMatchesNearestChips();
 };

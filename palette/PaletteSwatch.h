@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace Corvane {
@@ -27,7 +28,7 @@ struct SwatchFileContents
     QString title; // the palette's own name, when the format has one
     QVector<PaletteSwatch> swatches; // in file order
     int ignoredSwatches = 0; // colours beyond maxSwatches
-    QStringList notes; // colours that were read over but are not RGB
+    QStringList notes; // colours skipped because their model (CMYK, Lab) is not read
 };
 
 } // namespace Corvane

@@ -37,6 +37,12 @@ double labCurve(double t)
     return t > kEpsilon ? std::pow(t, kOneThird) : (kKappa * t + 16.0) / 116.0;
 }
 
+double inverseLabCurve(double f)
+{
+    const double cube = f * f * f;
+    return cube > kEpsilon ? cube : (116.0 * f - 16.0) / kKappa;
+}
+
 double hueAngle(double b, double aPrime)
 {
     const double h = std::atan2(b, aPrime);
@@ -231,15 +237,35 @@ DB::LabEntry labFromColor(const QColor &color)
     const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
     const double z = 0.0193 * r + 0.1192 * g + 0.9505 * b;
 
-    const double fx = labCurve(x / kWhiteX);
-    const double fy = labCurve(y / kWhiteY);
-    const double fz = labCurve(z / kWhiteZ);
+    return labFromXyz(x, y, z, d65WhitePoint());
+}
+
+WhitePoint d65WhitePoint()
+{
+    return {kWhiteX, kWhiteY, kWhiteZ};
+}
+
+DB::LabEntry labFromXyz(double x, double y, double z, const WhitePoint &white)
+{
+    const double fx = labCurve(x / white.x);
+    const double fy = labCurve(y / white.y);
+    const double fz = labCurve(z / white.z);
 
     DB::LabEntry lab;
     lab.l = 116.0 * fy - 16.0;
     lab.a = 500.0 * (fx - fy);
     lab.b = 200.0 * (fy - fz);
     return lab;
+}
+
+void xyzFromLab(const DB::LabEntry &lab, const WhitePoint &white, double xyz[3])
+{
+    const double fy = (lab.l + 16.0) / 116.0;
+    const double fx = fy + lab.a / 500.0;
+    const double fz = fy - lab.b / 200.0;
+    xyz[0] = inverseLabCurve(fx) * white.x;
+    xyz[1] = inverseLabCurve(fy) * white.y;
+    xyz[2] = inverseLabCurve(fz) * white.z;
 }
 
 double deltaE2000(const DB::LabEntry &first, const DB::LabEntry &second)

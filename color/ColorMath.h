@@ -14,6 +14,21 @@ struct NearestMatch
     qint64 rowId = -1;
 };
 
+// Reference white of an illuminant, tristimulus values with Y = 1.
+struct WhitePoint
+{
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+};
+
+// D65, the white of the collections' CIELAB values and of labFromColor.
+WhitePoint d65WhitePoint();
+
+// Tristimulus values (Y of white = 1) to CIELAB relative to `white`, and back.
+DB::LabEntry labFromXyz(double x, double y, double z, const WhitePoint &white);
+void xyzFromLab(const DB::LabEntry &lab, const WhitePoint &white, double xyz[3]);
+
 // sRGB (D65) to CIELAB; only l, a and b of the result are meaningful.
 DB::LabEntry labFromColor(const QColor &color);
 

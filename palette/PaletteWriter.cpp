@@ -188,10 +188,15 @@ bool writePaletteFile(const QByteArray &text, const QString &path, QString *erro
             *error = QStringLiteral("no chip of the palette loads");
         return false;
     }
+    return replaceFileContents(kByteOrderMark + text, path, error);
+}
+
+bool replaceFileContents(const QByteArray &bytes, const QString &path, QString *error)
+{
     // commit() overlooks a short write while flushing its buffer, so flush explicitly.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(kByteOrderMark) == kByteOrderMark.size()
-        && file.write(text) == text.size() && file.flush() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+        && file.commit())
         return true;
     if (error)
         *error = file.errorString();

@@ -24,4 +24,8 @@ QByteArray paletteFileText(const PaletteModel &palette, PaletteFileFormat format
 // text writes nothing. False with `error` set when the file could not be written.
 bool writePaletteFile(const QByteArray &text, const QString &path, QString *error);
 
+// Writes `bytes` as they are to `path` the same way, through a temporary file that replaces
+// the target only when everything was written. False with `error` set otherwise.
+bool replaceFileContents(const QByteArray &bytes, const QString &path, QString *error);
+
 } // namespace Corvane

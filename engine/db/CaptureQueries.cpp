@@ -1,7 +1,9 @@
 #include "CaptureQueries.h"
 
+#include "CardQueries.h"
 #include "CollectionRegistry.h"
 #include "CollectionSettings.h"
+#include "ColorMath.h"
 #include "QueryHelpers.h"
 #include "StatusCodes.h"
 
@@ -93,19 +95,23 @@ int findCaptureMatches(const QString &name, QVector<ColorEntry> &out)
     return StatusOk;
 }
 
-int collectCaptureMatches(const QStringList &names, QVector<ColorEntry> &out)
+int collectCaptureMatches(const QStringList &names, QVector<ColorEntry> &out, QVector<bool> *found)
 {
     out.clear();
+    if (found)
+        found->fill(false, names.size());
     QVector<qint64> collectionIds;
     const int status = loadCaptureCollectionIds(collectionIds);
     if (status != StatusOk)
         return status;
     QHash<qint64, QVector<ColorEntry>> perCollection;
-    for (const QString &name : names) {
-        QVector<ColorEntry> found;
-        if (findCaptureMatches(name, found) != StatusOk)
+    for (int index = 0; index < names.size(); ++index) {
+        QVector<ColorEntry> chips;
+        if (findCaptureMatches(names.at(index), chips) != StatusOk)
             continue;
-        for (const ColorEntry &entry : found) {
+        if (found)
+            (*found)[index] = !chips.isEmpty();
+        for (const ColorEntry &entry : chips) {
             QVector<ColorEntry> &list = perCollection[entry.collectionId];
             if (!containsRow(list, entry.id))
                 list.append(entry);
@@ -113,6 +119,48 @@ int collectCaptureMatches(const QStringList &names, QVector<ColorEntry> &out)
     }
     for (qint64 id : collectionIds)
         out += perCollection.value(id);
+    return StatusOk;
+}
+
+int loadCaptureLabEntries(QVector<CaptureLabEntries> &out)
+{
+    out.clear();
+    QVector<qint64> collectionIds;
+    const int status = loadCaptureCollectionIds(collectionIds);
+    if (status != StatusOk)
+        return status;
+    for (qint64 id : collectionIds) {
+        CaptureLabEntries collection;
+        collection.collectionId = id;
+        if (loadLabEntries(collectionUuidForDbId(id), collection.entries) == StatusOk
+            && !collection.entries.isEmpty())
+            out.append(collection);
+    }
+    return StatusOk;
+}
+
+int findNearestCaptureChip(const QVector<CaptureLabEntries> &candidates, const LabEntry &reference,
+                           ColorEntry &out, double &deltaE)
+{
+    out = ColorEntry();
+    deltaE = 0.0;
+    const CaptureLabEntries *bestCollection = nullptr;
+    NearestMatch best;
+    for (const CaptureLabEntries &collection : candidates) {
+        QVector<NearestMatch> nearest;
+        findNearestColors(reference, collection.entries, nearest, 1);
+        // Strictly nearer only: a tie stays with the collection of higher priority.
+        if (!nearest.isEmpty() && (!bestCollection || nearest.first().deltaE < best.deltaE)) {
+            best = nearest.first();
+            bestCollection = &collection;
+        }
+    }
+    if (!bestCollection
+        || loadRowById(collectionUuidForDbId(bestCollection->collectionId), best.rowId, out)
+            != StatusOk)
+        return StatusFailed;
+    out.collectionId = bestCollection->collectionId;
+    deltaE = best.deltaE;
     return StatusOk;
 }
 

@@ -132,6 +132,69 @@ void CxF3ReaderTest::manyObjectsAreCapped()
     QCOMPARE(contents.names.last(), QStringLiteral("N-%1").arg(maxCaptureNames - 1));
 }
 
+void CxF3ReaderTest::labValues_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("objects"); // name, index among the names, L/a/b or "none"
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("D65 and no illuminant are taken as they are")
+        << cxf3LabDocument({{"A", 52.1, 24.3, 6.8, "D65"}, {"B", 30, -40, 20, ""}})
+        << QStringList {"A:0:52.10/24.30/6.80", "B:1:30.00/-40.00/20.00"} << "";
+    QTest::newRow("D50 is adapted to D65") << cxf3LabDocument({{"Rose", 52.1, 24.3, 6.8, "D50"}})
+                                           << QStringList {"Rose:0:51.87/23.86/6.33"} << "";
+    QTest::newRow("object without a name")
+        << cxf3LabDocument({{QString(), 40, 1, 2, ""}, {"Named", 41, 1, 2, ""}})
+        << QStringList {":-1:40.00/1.00/2.00", "Named:0:41.00/1.00/2.00"} << "";
+    QTest::newRow("unknown illuminant")
+        << cxf3LabDocument({{"X", 50, 0, 0, "F12"}}) << QStringList {"X:0:none"}
+        << "\"X\": unknown illuminant \"F12\"";
+    QTest::newRow("lightness out of range")
+        << cxf3LabDocument({{"X", 500, 0, 0, ""}}) << QStringList {"X:0:none"}
+        << "\"X\": its ColorCIELab has no usable L, A and B";
+    const QByteArray head("<cc:CxF xmlns:cc=\"http://colorexchangeformat.com/CxF3-core\">");
+    QTest::newRow("component missing") << head
+            + "<cc:Object Name=\"X\"><cc:ColorValues><cc:ColorCIELab><cc:L>5</cc:L>"
+              "<cc:A>1</cc:A></cc:ColorCIELab></cc:ColorValues></cc:Object></cc:CxF>"
+                                       << QStringList {"X:0:none"} << "no usable L, A and B";
+    QTest::newRow("not a number") << head
+            + "<cc:Object Name=\"X\"><cc:ColorValues><cc:ColorCIELab><cc:L>nan</cc:L>"
+              "<cc:A>1</cc:A><cc:B>1</cc:B></cc:ColorCIELab></cc:ColorValues></cc:Object>"
+              "</cc:CxF>" << QStringList {"X:0:none"}
+                                  << "no usable L, A and B";
+    QTest::newRow("specification that is not defined, sRGB-only object")
+        << head
+            + "<cc:Object Name=\"X\"><cc:ColorValues><cc:ColorCIELab ColorSpecification="
+              "\"Lab-D50\"><cc:L>5</cc:L><cc:A>1</cc:A><cc:B>2</cc:B></cc:ColorCIELab>"
+              "</cc:ColorValues></cc:Object><cc:Object Name=\"Y\"><cc:ColorValues>"
+              "<cc:ColorSRGB><cc:R>1</cc:R><cc:G>2</cc:G><cc:B>3</cc:B></cc:ColorSRGB>"
+              "</cc:ColorValues></cc:Object></cc:CxF>"
+        << QStringList {"X:0:5.00/1.00/2.00", "Y:1:none"} << "";
+}
+
+// Each object's CIELAB value, relative to D65; values that cannot be used are noted.
+void CxF3ReaderTest::labValues()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, objects);
+    QFETCH(QString, note);
+
+    const CaptureFileContents contents = readCaptureNames(bytes);
+    QVERIFY2(contents.isCxf3, qPrintable(contents.error));
+    QStringList found;
+    for (const CaptureObject &object : contents.objects) {
+        const QString lab = object.hasLab ? QStringLiteral("%1/%2/%3")
+                                                .arg(object.lab.l, 0, 'f', 2)
+                                                .arg(object.lab.a, 0, 'f', 2)
+                                                .arg(object.lab.b, 0, 'f', 2)
+                                          : QStringLiteral("none");
+        found.append(QStringLiteral("%1:%2:%3").arg(object.name).arg(object.nameIndex).arg(lab));
+    }
+    QCOMPARE(found, objects);
+    QCOMPARE(contents.notes.join(QLatin1Char('|')).contains(note), true);
+    QCOMPARE(contents.notes.isEmpty(), note.isEmpty());
+}
+
 void CxF3ReaderTest::captureFiles_data()
 {
     QTest::addColumn<QString>("kind");

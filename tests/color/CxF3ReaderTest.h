@@ -12,6 +12,8 @@ private Q_SLOTS:
     void hostileDocuments_data();
     void hostileDocuments();
     void manyObjectsAreCapped();
+    void labValues_data();
+    void labValues();
     void captureFiles_data();
     void captureFiles();
 };

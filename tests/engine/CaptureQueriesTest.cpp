@@ -1,5 +1,7 @@
 #include "CaptureQueriesTest.h"
 
+#include "CaptureFiles.h"
+#include "CaptureMatching.h"
 #include "CaptureQueries.h"
 #include "CollectionFixture.h"
 #include "CollectionRegistry.h"
@@ -73,6 +75,12 @@ void buildCaptureDecks(CollectionFixture &fixture)
     }
     fixture.activate();
     loadDisplayOrders(kDeckA);
+}
+
+void setLab(CollectionFixture &fixture, const QString &code, double l, double a, double b)
+{
+    fixture.exec(kDeckFile, QStringLiteral("UPDATE ROW SET L = ?, A = ?, B = ? WHERE CODE = ?"),
+                 {l, a, b, code});
 }
 
 QStringList codesOf(const QVector<ColorEntry> &entries)
@@ -172,4 +180,50 @@ void CaptureQueriesTest::withoutCollectionFile()
     QVERIFY(entries.isEmpty());
     QVERIFY(collectCaptureMatches({QStringLiteral("A-100")}, entries) < 0);
     QVERIFY(entries.isEmpty());
+}
+
+// Objects whose names find nothing are matched by their CIELAB value to the nearest chip of
+// the capture collections, after the name matches; a D50 value is adapted to D65 first, and
+// chips of collections outside capture matching are never chosen.
+void CaptureQueriesTest::colorFallbackAfterNameMatches()
+{
+    CollectionFixture fixture;
+    buildCaptureDecks(fixture);
+    setLab(fixture, "a-100", 60, 20, 10);
+    setLab(fixture, "A-200", 30, -20, -30);
+    setLab(fixture, "B-300", 70, 0, 40);
+    // Where the D50 value of A-200's colour lies without adaptation.
+    setLab(fixture, "B-400", 29.4144, -26.1093, -30.8789);
+    const qint64 page = fixture.addPage(kDeckFile, 2, 5, 1);
+    fixture.addRow(kDeckFile, 2, page, 1, QColor(1, 2, 3),
+                   {{QStringLiteral("CODE"), QStringLiteral("B-500")},
+                    {QStringLiteral("L"), 45.0},
+                    {QStringLiteral("A"), 5.0},
+                    {QStringLiteral("B"), 5.0}});
+    setLab(fixture, "C-500", 46, 5, 5);
+    setLab(fixture, "D-600", 46, 5, 5);
+
+    const CaptureFileContents contents = readCaptureNames(cxf3LabDocument({
+        {"misty blue", 0, 0, 0, "D65"},
+        {"Nothing", 29.4144, -26.1093, -30.8789, "D50"},
+        {QString(), 60.5, 19, 10, ""}, // nearest is a-100, already listed by name
+        {"Near B-500", 46, 5, 5, "D65"},
+    }));
+    QVector<CaptureMatch> matches;
+    QCOMPARE(matchCaptureContents(contents, matches), int(StatusOk));
+    QStringList found;
+    for (const CaptureMatch &match : matches)
+        found.append(
+            QStringLiteral("%1@%2%3")
+                .arg(match.chip.code())
+                .arg(match.chip.collectionId)
+                .arg(match.byColor ? QStringLiteral(" by ") + match.objectName : QString()));
+    QCOMPARE(found,
+             (QStringList {"B-300@2", "a-100@1", "A-200@1 by Nothing", "B-500@2 by Near B-500"}));
+    QVERIFY2(matches.at(2).deltaE < 0.01, qPrintable(QString::number(matches.at(2).deltaE)));
+    QVERIFY(matches.at(3).deltaE > 0.5);
+
+    QVector<ColorEntry> chips;
+    QCOMPARE(collectCaptureMatches(contents, chips), int(StatusOk));
+    QCOMPARE(codesOf(chips), (QStringList {"B-300@2", "a-100@1", "A-200@1", "B-500@2"}));
 }

@@ -14,4 +14,5 @@ private Q_SLOTS:
     void pageSharedByTwoCaptureCollections();
     void collectGroupsByPriorityAndDropsRepeats();
     void withoutCollectionFile();
+    void colorFallbackAfterNameMatches();
 };

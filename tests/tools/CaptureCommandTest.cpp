@@ -2,6 +2,7 @@
 
 #include "CaptureFiles.h"
 #include "CollectionFixture.h"
+#include "ColorMath.h"
 #include "HalvornProcess.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 
 using Corvane::Test::CollectionFixture;
 using Corvane::Test::cxf3Document;
+using Corvane::Test::cxf3LabDocument;
 using Corvane::Test::runHalvorn;
 
 namespace {
@@ -101,9 +103,9 @@ void CaptureCommandTest::badFiles_data()
         << QByteArray("<!DOCTYPE x [<!ENTITY e \"R-1\">]><cc:CxF xmlns:cc=\"http://"
                       "colorexchangeformat.com/CxF3-core\"><cc:Object Name=\"&e;\"/></cc:CxF>")
         << 1 << "document type declaration";
-    QTest::newRow("names that match nothing")
+    QTest::newRow("names that match nothing, no CIELAB value")
         << cxf3Document({{QStringLiteral("Green"), Qt::green}}) << 1
-        << "no colour of a capture collection matches its 1 names";
+        << "no colour of a capture collection matches its 1 names or its CIELAB values";
 }
 
 void CaptureCommandTest::badFiles()
@@ -123,6 +125,36 @@ void CaptureCommandTest::badFiles()
     QVERIFY2(result.err.startsWith(QStringLiteral("halvorn capture: ")), qPrintable(result.err));
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QVERIFY(result.out.isEmpty());
+}
+
+// An object whose name finds nothing is listed after the name matches with the nearest chip
+// by colour and its difference; an unusable CIELAB value is reported on stderr.
+void CaptureCommandTest::colorFallback()
+{
+    CollectionFixture fixture;
+    buildDecks(fixture);
+    for (const auto &[code, color] :
+         {std::pair {"R-1", QColor(0xff, 0, 0)}, std::pair {"B-1", QColor(0, 0, 0xff)},
+          std::pair {"s-1", QColor(0xff, 1, 1)}}) {
+        const Corvane::DB::LabEntry lab = Corvane::labFromColor(color);
+        fixture.exec(kDeck, QStringLiteral("UPDATE ROW SET L = ?, A = ?, B = ? WHERE CODE = ?"),
+                     {lab.l, lab.a, lab.b, QString::fromLatin1(code)});
+    }
+    const Corvane::DB::LabEntry red = Corvane::labFromColor(QColor(0xff, 0, 0));
+    QTemporaryDir dir;
+    const QString path = writeFile(dir,
+                                   cxf3LabDocument({{"blue", 0, 0, 0, ""},
+                                                    {"Mystery", red.l, red.a, red.b, "D65"},
+                                                    {"Odd light", 50, 0, 0, "F12"}}));
+    const Corvane::Test::HalvornResult result
+        = runHalvorn({"capture", path, "--data-dir", fixture.databaseFolder()});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out,
+             QStringLiteral("s-1\tSecond\t#FF0101\nB-1\tFirst\t#0000FF\n"
+                            "R-1\tFirst\t#FF0000\t0.0000\n"));
+    QVERIFY2(
+        result.err.contains("CIELAB value not used: \"Odd light\": unknown illuminant \"F12\""),
+        qPrintable(result.err));
 }
 
 // The example capture file against the demo collections; and the picker, opened offscreen on
@@ -145,7 +177,11 @@ void CaptureCommandTest::demoFolder()
         codes.append(line.section(QLatin1Char('\t'), 0, 1));
     QCOMPARE(codes,
              (QStringList {"TC 001-4\tTessary Classic", "TC 008-1\tTessary Classic",
-                           "DV 001-4\tTessary Duvalin", "DV 003-4\tTessary Duvalin"}));
+                           "DV 001-4\tTessary Duvalin", "DV 003-4\tTessary Duvalin",
+                           "TC 022-4\tTessary Classic"}));
+    // The last object's D50 value is that chip's colour.
+    QVERIFY2(lines.last().section(QLatin1Char('\t'), 3).toDouble() < 0.01,
+             qPrintable(lines.last()));
 
     const QString png = dir.filePath(QStringLiteral("pick.png"));
     const Corvane::Test::HalvornResult picked = runHalvorn(

@@ -11,5 +11,6 @@ private Q_SLOTS:
     void listsMatches();
     void badFiles_data();
     void badFiles();
+    void colorFallback();
     void demoFolder();
 };

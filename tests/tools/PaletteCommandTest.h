@@ -11,4 +11,8 @@ private Q_SLOTS:
     void convertWritesBothFormats();
     void badInput_data();
     void badInput();
+    void convertsToEveryExportFormat_data();
+    void convertsToEveryExportFormat();
+    void importWarnsAboutFarColours_data();
+    void importWarnsAboutFarColours();
 };

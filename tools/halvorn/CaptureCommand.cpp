@@ -1,4 +1,4 @@
-#include "CaptureQueries.h"
+#include "CaptureMatching.h"
 #include "Collection.h"
 #include "CollectionOption.h"
 #include "CollectionRegistry.h"
@@ -17,6 +17,8 @@
 namespace Corvane::Cli {
 
 namespace {
+
+constexpr int kDecimals = 4;
 
 // "halvorn capture: <message>" on stderr, exit status 1.
 int fail(const QString &message)
@@ -39,9 +41,11 @@ QString collectionName(qint64 id, QHash<qint64, QString> &names)
 
 } // namespace
 
-// The chips a CxF3 file names, as the capture dialog lists them: code, collection name,
+// The chips a CxF3 file finds, as the capture dialog lists them: code, collection name,
 // #RRGGBB. The names are compared with the name columns that the search order of the
-// collection given (or the first one) names.
+// collection given (or the first one) names; an object whose name finds nothing but that
+// carries a CIELAB value adds the nearest chip of the capture collections, listed after the
+// name matches with its CIEDE2000 difference as a fourth column.
 int runCapture(CommandLine &commandLine)
 {
     commandLine.applyDataDir();
@@ -58,22 +62,30 @@ int runCapture(CommandLine &commandLine)
 
     DB::loadDisplayOrders(collection);
     CollectionSettings::setCurrentCollection(collection);
-    QVector<DB::ColorEntry> matches;
-    const int status = DB::collectCaptureMatches(contents.names, matches);
+    for (const QString &note : contents.notes)
+        err() << "halvorn capture: " << path << ": CIELAB value not used: " << note << '\n';
+    err().flush();
+    QVector<CaptureMatch> matches;
+    const int status = matchCaptureContents(contents, matches);
     if (status != DB::StatusOk)
         return fail(describeStatus(status));
     QSet<qint64> listed;
     QHash<qint64, QString> names;
-    for (const DB::ColorEntry &chip : matches) {
+    for (const CaptureMatch &match : matches) {
+        const DB::ColorEntry &chip = match.chip;
         if (listed.contains(chip.id))
             continue;
         listed.insert(chip.id);
         out() << chip.code() << '\t' << collectionName(chip.collectionId, names) << '\t'
-              << QColor(chip.red, chip.green, chip.blue).name().toUpper() << '\n';
+              << QColor(chip.red, chip.green, chip.blue).name().toUpper();
+        if (match.byColor)
+            out() << '\t' << QString::number(match.deltaE, 'f', kDecimals);
+        out() << '\n';
     }
     out().flush();
     if (listed.isEmpty())
-        return fail(QStringLiteral("%1: no colour of a capture collection matches its %2 names")
+        return fail(QStringLiteral("%1: no colour of a capture collection matches its %2 names "
+                                   "or its CIELAB values")
                         .arg(path)
                         .arg(contents.names.size()));
     return 0;

@@ -43,7 +43,11 @@ QString describeStatus(int status)
 
 QUuid resolveCollectionOption(CommandLine &commandLine)
 {
-    const std::optional<QString> given = commandLine.takeOption(QStringLiteral("--collection"));
+    return resolveCollection(commandLine.takeOption(QStringLiteral("--collection")));
+}
+
+QUuid resolveCollection(const std::optional<QString> &given)
+{
     DB::ensureCollections();
     if (!given) {
         const QList<QUuid> collections = DB::orderedCollectionUuids();

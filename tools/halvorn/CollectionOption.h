@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUuid>
 
+#include <optional>
+
 namespace Corvane::Cli {
 
 class CommandLine;
@@ -11,6 +13,8 @@ class CommandLine;
 // selectable collection when the option is absent. Call after applyDataDir. An unknown
 // collection, or a data folder without collections, is a usage error.
 QUuid resolveCollectionOption(CommandLine &commandLine);
+// The same for an option value already taken.
+QUuid resolveCollection(const std::optional<QString> &given);
 
 // Why a database function failed, from its status code, for messages on stderr.
 QString describeStatus(int status);

@@ -1,7 +1,11 @@
 #include "Collection.h"
+#include "CollectionOption.h"
 #include "CollectionRegistry.h"
+#include "CollectionSettings.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "PaletteImport.h"
+#include "PaletteInterchange.h"
 #include "PaletteModel.h"
 #include "PaletteReader.h"
 #include "StateStore.h"
@@ -11,6 +15,8 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace Corvane::Cli {
 
@@ -89,28 +95,120 @@ int showPalette(const QString &path)
     return 0;
 }
 
-PaletteFileFormat formatOf(const QString &path)
+constexpr int kDecimals = 4;
+
+// The format OUT is written in: a palette file format or an export format.
+struct OutputFormat
+{
+    std::optional<PaletteFileFormat> paletteFile;
+    std::optional<PaletteExportFormat> exported;
+};
+
+OutputFormat formatOf(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix();
     if (suffix.compare(QLatin1String("palette"), Qt::CaseInsensitive) == 0)
-        return XmlPalette;
+        return {XmlPalette, std::nullopt};
     if (suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0)
-        return PlainText;
-    throw UsageError(QStringLiteral("%1: OUT must end in .palette or .txt").arg(path));
+        return {PlainText, std::nullopt};
+    if (const std::optional<PaletteExportFormat> exported = exportFormatForPath(path))
+        return {std::nullopt, exported};
+    throw UsageError(
+        QStringLiteral("%1: OUT must end in .palette, .txt, .gpl, .ase, .css or .json").arg(path));
 }
 
-// Loads IN into a palette on a scratch store, so the user's My Palette stays as it is, and
-// writes it to OUT. Chips that do not resolve are reported on stderr.
-int convertPalette(const QString &input, const QString &output)
+void warn(const QString &message)
 {
-    const PaletteFileFormat format = formatOf(output);
+    err() << "halvorn palette: " << message << '\n';
+}
+
+QString hexName(const QColor &color)
+{
+    return color.name(QColor::HexRgb).toUpper();
+}
+
+// The palette file IN as the picker would load it; chips that do not resolve are reported.
+PaletteFileContents readPaletteInput(const QString &input)
+{
     const PaletteFileContents contents = readPaletteFile(input);
     const QStringList reasons = skipReasons(contents);
     for (int i = 0; i < contents.chips.size(); ++i) {
         if (!reasons.at(i).isEmpty())
-            err() << "halvorn palette: skipped the chip at row " << contents.chips.at(i).row
-                  << ", column " << contents.chips.at(i).column << ": " << reasons.at(i) << '\n';
+            warn(QStringLiteral("skipped the chip at row %1, column %2: %3")
+                     .arg(contents.chips.at(i).row)
+                     .arg(contents.chips.at(i).column)
+                     .arg(reasons.at(i)));
     }
+    return contents;
+}
+
+// A colour's name as one field of a tab-separated line.
+QString fieldText(const QString &text)
+{
+    QString field = text;
+    for (QChar &c : field) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+    return field;
+}
+
+// One line per match on stdout (name, #RRGGBB, difference, code and #RRGGBB of the chip), and
+// a warning for each match farther than `limit`.
+void reportMatches(const QVector<SwatchMatch> &matches, double limit)
+{
+    for (const SwatchMatch &match : matches) {
+        const QString name = fieldText(match.swatch.name);
+        const QString difference = QString::number(match.deltaE, 'f', kDecimals);
+        out() << name << '\t' << hexName(match.swatch.color) << '\t' << difference << '\t'
+              << match.chip.code() << '\t' << hexName(match.chip.color()) << '\n';
+        if (match.deltaE <= limit)
+            continue;
+        const QString colour = name.isEmpty()
+            ? hexName(match.swatch.color)
+            : QStringLiteral("\"%1\" %2").arg(name, hexName(match.swatch.color));
+        warn(QStringLiteral("%1 is %2 from the nearest chip %3, farther than %4")
+                 .arg(colour, difference, match.chip.code())
+                 .arg(limit));
+    }
+    out().flush();
+}
+
+// The colours of a GIMP palette or swatch exchange file IN, each turned into the nearest chip
+// of the collection and reported; a match farther than the collection's first
+// "cie2000.delta.intervals" value gets a warning.
+PaletteFileContents readSwatchInput(const QString &input, const std::optional<QString> &option)
+{
+    const QUuid collection = resolveCollection(option);
+    DB::loadDisplayOrders(collection);
+    CollectionSettings::setCurrentCollection(collection);
+    const SwatchImport imported = importSwatchFile(input, collection);
+    for (const QString &note : imported.file.notes)
+        warn(QStringLiteral("%1: skipped %2").arg(input, note));
+    if (imported.file.ignoredSwatches > 0)
+        warn(QStringLiteral("%1: ignored %2 colours after the first %3")
+                 .arg(input)
+                 .arg(imported.file.ignoredSwatches)
+                 .arg(maxSwatches));
+    if (!imported.error.isEmpty())
+        throw FileError {QStringLiteral("%1: %2").arg(input, imported.error)};
+    reportMatches(imported.matches, imported.warningDistance);
+    if (imported.palette.ignoredChips > 0)
+        warn(QStringLiteral("only the first %1 colours fit the palette; %2 more are left out")
+                 .arg(PaletteModel::cellCount)
+                 .arg(imported.palette.ignoredChips));
+    return imported.palette;
+}
+
+// Loads IN into a palette on a scratch store, so the user's My Palette stays as it is, and
+// writes it to OUT in the format its extension names.
+int convertPalette(const QString &input, const QString &output,
+                   const std::optional<QString> &collectionOption)
+{
+    const OutputFormat format = formatOf(output);
+    const PaletteFileContents contents = isSwatchFilePath(input)
+        ? readSwatchInput(input, collectionOption)
+        : readPaletteInput(input);
     err().flush();
 
     QTemporaryDir scratch;
@@ -119,7 +217,9 @@ int convertPalette(const QString &input, const QString &output)
     PaletteModel palette(StateStore(scratch.filePath(QStringLiteral("state.ini"))));
     palette.load(contents);
     QString error;
-    if (!palette.saveTo(format, output, &error))
+    const bool written = format.exported ? exportPalette(palette, *format.exported, output, &error)
+                                         : palette.saveTo(*format.paletteFile, output, &error);
+    if (!written)
         throw FileError {QStringLiteral("%1: not written: %2").arg(output, error)};
     return 0;
 }
@@ -129,18 +229,20 @@ int convertPalette(const QString &input, const QString &output)
 int runPalette(CommandLine &commandLine)
 {
     commandLine.applyDataDir();
+    const std::optional<QString> collection
+        = commandLine.takeOption(QStringLiteral("--collection"));
     const QStringList arguments = commandLine.positionals();
     try {
-        if (arguments.size() == 2 && arguments.first() == kShow)
+        if (arguments.size() == 2 && arguments.first() == kShow && !collection)
             return showPalette(arguments.at(1));
         if (arguments.size() == 3 && arguments.first() == kConvert)
-            return convertPalette(arguments.at(1), arguments.at(2));
+            return convertPalette(arguments.at(1), arguments.at(2), collection);
     } catch (const FileError &error) {
         err() << "halvorn palette: " << error.message << '\n';
         err().flush();
         return 1;
     }
-    throw UsageError(QStringLiteral("expected show FILE or convert IN OUT"));
+    throw UsageError(QStringLiteral("expected show FILE or convert IN OUT [--collection C]"));
 }
 
 } // namespace Corvane::Cli

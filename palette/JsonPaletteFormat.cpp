@@ -1,0 +1,23 @@
+#include "JsonPaletteFormat.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace Corvane {
+
+QByteArray JsonPaletteFormat::write(const QVector<PaletteSwatch> &swatches, const QString &title)
+{
+    QJsonArray colors;
+    for (const PaletteSwatch &swatch : swatches) {
+        colors.append(QJsonObject {
+            {QStringLiteral("name"), swatch.name},
+            {QStringLiteral("hex"), swatch.color.name(QColor::HexRgb).toUpper()},
+            {QStringLiteral("rgb"),
+             QJsonArray {swatch.color.red(), swatch.color.green(), swatch.color.blue()}}});
+    }
+    const QJsonObject root {{QStringLiteral("name"), title}, {QStringLiteral("colors"), colors}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+} // namespace Corvane

@@ -1,6 +1,7 @@
 #include "CaptureImport.h"
 
 #include "CapsureSelectDialog.h"
+#include "CaptureMatching.h"
 #include "CaptureQueries.h"
 #include "CollectionRegistry.h"
 #include "CxF3Reader.h"
@@ -13,7 +14,7 @@ bool runCaptureImport(const QString &path, QWidget *parent, QUuid &collection, D
     if (!readCaptureFile(path, bytes))
         return false;
     QVector<DB::ColorEntry> matches;
-    DB::collectCaptureMatches(readCaptureNames(bytes).names, matches);
+    collectCaptureMatches(readCaptureNames(bytes), matches);
     if (matches.isEmpty())
         return false;
     CapsureSelectDialog dialog(matches, parent);

@@ -20,7 +20,11 @@ class QTemporaryFile;
 namespace Corvane {
 
 class CardRollerWidget;
+class CollectionSelectWidget;
 class ColorWheelWidget;
+class MoodSelectWidget;
+class SearchWidget;
+class TabBarWidget;
 class TaskButton;
 
 // Where the main widget places its children; rectangles with inclusive corners. Slots of
@@ -70,6 +74,10 @@ public:
 
     CardRollerWidget *cardRoller() const { return m_cardRoller; }
     ColorWheelWidget *colorWheel() const { return m_colorWheel; }
+    CollectionSelectWidget *collectionSelector() const { return m_collectionSelector; }
+    MoodSelectWidget *moodSelector() const { return m_moodSelector; }
+    SearchWidget *searchWidget() const { return m_searchWidget; }
+    TabBarWidget *tabBar() const { return m_tabBar; }
     // Every chip of the collection on show with its CIELAB values, for nearest-colour
     // searches; read from the database once per collection, on first use.
     const QVector<DB::LabEntry> &labEntries() const;
@@ -150,6 +158,9 @@ private:
     void refreshCardViews();
     bool nearestChip(const QUuid &collection, const QColor &color, DB::ColorEntry &target) const;
     void startZoomAnimation(const QPoint &from, const QPoint &to);
+    // The collection selector, mood selector, search widget and tab bar.
+    void connectBrowsingWidgets();
+    void layoutBrowsingWidgets();
 
     QImage m_backgroundImage;
     QImage m_bannerImage;
@@ -160,6 +171,10 @@ private:
     mutable bool m_labEntriesLoaded = false;
     ColorWheelWidget *m_colorWheel = nullptr;
     CardRollerWidget *m_cardRoller = nullptr;
+    CollectionSelectWidget *m_collectionSelector = nullptr;
+    MoodSelectWidget *m_moodSelector = nullptr;
+    SearchWidget *m_searchWidget = nullptr;
+    TabBarWidget *m_tabBar = nullptr;
     QPropertyAnimation *m_zoomAnimation = nullptr;
     QWidget *m_myPaletteFull = nullptr; // arrives with My Palette
     TaskButton *m_defaultTaskButton = nullptr;

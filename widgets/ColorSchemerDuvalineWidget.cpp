@@ -4,6 +4,7 @@
 #include "CollectionSettings.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
+#include "RichToolTip.h"
 #include "SchemeQueries.h"
 #include "StateStore.h"
 #include "StatusCodes.h"

@@ -7,6 +7,7 @@
 #include "ColorMath.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
+#include "RichToolTip.h"
 #include "SchemeQueries.h"
 #include "StateStore.h"
 #include "StatusCodes.h"

@@ -1,10 +1,10 @@
 #include "ColorVistralViewport.h"
 
+#include "ChipDrag.h"
 #include "CollectionSettings.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "StateStore.h"
-#include "ChipDrag.h"
 #include "TabPageHelpers.h"
 #include "ThemeResources.h"
 #include "VistralQueries.h"

@@ -1,10 +1,10 @@
 #include "MainWidget.h"
 
 #include "AboutButton.h"
-#include "CaptureImport.h"
 #include "CardQueries.h"
 #include "CardRollerWidget.h"
 #include "CollectionRegistry.h"
+#include "CollectionSelectWidget.h"
 #include "CollectionSettings.h"
 #include "ColorMath.h"
 #include "ColorSchemerDuvalineWidget.h"
@@ -14,6 +14,7 @@
 #include "HelpButton.h"
 #include "InterfaceFonts.h"
 #include "ModuleValues.h"
+#include "MoodSelectWidget.h"
 #include "MyPaletteFullWidget.h"
 #include "MyPaletteWidget.h"
 #include "PaletteFileDialogs.h"
@@ -21,9 +22,11 @@
 #include "ProductsWidget.h"
 #include "RectCorners.h"
 #include "SearchQueries.h"
+#include "SearchWidget.h"
 #include "SelectNearestColorDialog.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
+#include "TabBarWidget.h"
 #include "TaskButton.h"
 #include "TexturesWidget.h"
 #include "ThemeResources.h"
@@ -147,9 +150,13 @@ MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent),
     applyCollection(collection);
     applyBackgroundPalette();
 
+    m_collectionSelector = new CollectionSelectWidget(this);
     m_colorWheel = new ColorWheelWidget(this);
+    m_moodSelector = new MoodSelectWidget(this);
+    m_searchWidget = new SearchWidget(this);
     m_cardRoller = new CardRollerWidget(this);
     createTabPages();
+    m_tabBar = new TabBarWidget(this);
     m_zoomAnimation = new QPropertyAnimation(this);
 
     labelPaletteButtons(collection);
@@ -181,6 +188,7 @@ MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent),
     connect(m_copyrightLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
     connect(m_mottoLabel, &QLabel::linkActivated, this, &MainWidget::linkActivated);
     connect(qApp, &QApplication::focusChanged, this, &MainWidget::onKeyboardFocusChanged);
+    connectBrowsingWidgets();
 
     m_captureWatcher = new QFileSystemWatcher(this);
     m_captureWatcher->blockSignals(true);
@@ -393,6 +401,7 @@ void MainWidget::layoutChildren()
         m_cardRoller->setGeometry(m_layout.cardRoller);
     layoutTabPages();
     layoutMyPalette();
+    layoutBrowsingWidgets();
     layoutTaskButtons();
 }
 
@@ -568,15 +577,16 @@ void MainWidget::onMyPaletteSelectionChanged()
     emit myPaletteSelectionChanged();
 }
 
-// The search box and My Palette's description edit arrive with their widgets; until then no
-// edit box can hold the focus.
+// The search box and My Palette's description edit are the edit boxes.
 void MainWidget::onKeyboardFocusChanged(QWidget *, QWidget *now)
 {
-    if (now && m_myPalette && now == m_myPalette->descriptionEdit()) {
+    const bool editBox = now
+        && ((m_searchWidget && now == m_searchWidget->lineEdit())
+            || (m_myPalette && now == m_myPalette->descriptionEdit()));
+    if (editBox)
         emit anEditBoxGotFocus();
-        return;
-    }
-    emit anEditBoxLostFocus();
+    else
+        emit anEditBoxLostFocus();
 }
 
 // Navigation: each slot stores what the user chose for the collection on show, then
@@ -622,25 +632,30 @@ void MainWidget::rowChangedInteractively(int newRow)
     refreshTabPages(false);
 }
 
-// The mood selector arrives with the filters; until then only the cards follow.
 void MainWidget::moodFilterChangedInteractively(Mood newMood)
 {
-    if (storeChanged(currentCollection(), &StateStore::moodFilter, &StateStore::setMoodFilter,
-                     int(newMood)))
-        refilterCards();
+    if (!storeChanged(currentCollection(), &StateStore::moodFilter, &StateStore::setMoodFilter,
+                      int(newMood)))
+        return;
+    m_moodSelector->update();
+    refilterCards();
 }
 
 void MainWidget::exteriorFilterChangedInteractively(bool exteriorFilter)
 {
-    if (storeChanged(currentCollection(), &StateStore::exteriorColors,
-                     &StateStore::setExteriorColors, exteriorFilter))
-        refilterCards();
+    if (!storeChanged(currentCollection(), &StateStore::exteriorColors,
+                      &StateStore::setExteriorColors, exteriorFilter))
+        return;
+    m_moodSelector->update();
+    refilterCards();
 }
 
 void MainWidget::showMtoChangedInteractively(bool newValue)
 {
-    if (storeChanged(currentCollection(), &StateStore::showMto, &StateStore::setShowMto, newValue))
-        refilterCards();
+    if (!storeChanged(currentCollection(), &StateStore::showMto, &StateStore::setShowMto, newValue))
+        return;
+    m_moodSelector->update();
+    refilterCards();
 }
 
 void MainWidget::schemeKindChangedInteractively(SchemeKind scheme)
@@ -662,9 +677,11 @@ void MainWidget::schemeNeutralSubKindChangedInteractively(SchemeKind scheme)
 
 void MainWidget::tabPageSelected(TabBarPage newPage)
 {
-    if (storeChanged(currentCollection(), &StateStore::tabPageIndex, &StateStore::setTabPageIndex,
-                     int(newPage)))
-        showTabPage(newPage);
+    if (!storeChanged(currentCollection(), &StateStore::tabPageIndex, &StateStore::setTabPageIndex,
+                      int(newPage)))
+        return;
+    m_tabBar->update();
+    showTabPage(newPage);
 }
 
 // Tab pages.
@@ -824,18 +841,19 @@ void MainWidget::searchForPhrase(const QString &phrase)
         != DB::StatusOk)
         return;
 
-    // The filters give way where they would hide the card; the mood selector that shows them
-    // repaints here once it is built.
+    // The filters give way where they would hide the card.
     const bool wheelChanged = segment > 0
         && storeChanged(collection, &StateStore::segmentIndex, &StateStore::setSegmentIndex,
                         segment);
-    if (!exterior)
-        storeChanged(collection, &StateStore::exteriorColors, &StateStore::setExteriorColors,
-                     false);
+    bool filtersChanged = !exterior
+        && storeChanged(collection, &StateStore::exteriorColors, &StateStore::setExteriorColors,
+                        false);
     if (mood == MoodOffwhite || mood == MoodNeutral)
-        storeChanged(collection, &StateStore::moodFilter, &StateStore::setMoodFilter, mood);
+        filtersChanged
+            |= storeChanged(collection, &StateStore::moodFilter, &StateStore::setMoodFilter, mood);
     else if (store.moodFilter(collection) != mood)
-        storeChanged(collection, &StateStore::moodFilter, &StateStore::setMoodFilter, int(MoodAll));
+        filtersChanged |= storeChanged(collection, &StateStore::moodFilter,
+                                       &StateStore::setMoodFilter, int(MoodAll));
     bool cardsChanged = pageIndex > 0
         && storeChanged(collection, &StateStore::pageIndex, &StateStore::setPageIndex, pageIndex);
     if (rowIndex > 0
@@ -843,6 +861,8 @@ void MainWidget::searchForPhrase(const QString &phrase)
         cardsChanged = true;
     if (wheelChanged)
         m_colorWheel->update();
+    if (filtersChanged)
+        m_moodSelector->update();
     if (cardsChanged)
         refreshCardViews();
 }
@@ -1090,12 +1110,60 @@ void MainWidget::capsureFileChanged(const QString &)
     emitCaptureFileChanged();
 }
 
-void MainWidget::importCaptureFile(const QString &path)
+// Browsing widgets: the collection selector, the filters, the search strip and the tab bar.
+
+void MainWidget::connectBrowsingWidgets()
 {
-    QUuid collection;
-    DB::ColorEntry chip;
-    if (runCaptureImport(path, this, collection, chip))
-        capsureItemSelectedInteractively(collection, chip);
+    connect(m_collectionSelector, &CollectionSelectWidget::collectionSelectedInteractively, this,
+            &MainWidget::collectionChangedInteractively);
+    connect(this, &MainWidget::onCapsureFileChanged, m_collectionSelector,
+            &CollectionSelectWidget::capsureFileChanged);
+    connect(m_moodSelector, &MoodSelectWidget::moodFilterChangedInteractively, this,
+            &MainWidget::moodFilterChangedInteractively);
+    connect(m_moodSelector, &MoodSelectWidget::exteriorFilterChangedInteractively, this,
+            &MainWidget::exteriorFilterChangedInteractively);
+    connect(m_moodSelector, &MoodSelectWidget::showMtoChangedInteractively, this,
+            &MainWidget::showMtoChangedInteractively);
+    connect(m_searchWidget, &SearchWidget::roll, this, &MainWidget::rollCards);
+    connect(m_searchWidget, &SearchWidget::searchForPhrase, this, &MainWidget::searchForPhrase);
+    connect(m_tabBar, &TabBarWidget::tabPageSelected, this, &MainWidget::tabPageSelected);
+    connect(this, &MainWidget::selectedCollectionChanged, m_collectionSelector,
+            &CollectionSelectWidget::selectedCollectionChanged);
+    connect(this, &MainWidget::selectedCollectionChanged, m_moodSelector,
+            &MoodSelectWidget::selectedCollectionChanged);
+    connect(this, &MainWidget::selectedCollectionChanged, m_searchWidget,
+            &SearchWidget::selectedCollectionChanged);
+    connect(this, &MainWidget::selectedCollectionChanged, m_tabBar,
+            &TabBarWidget::selectedCollectionChanged);
+    connect(m_collectionSelector, &CollectionSelectWidget::capsureItemSelectedInteractively, this,
+            &MainWidget::capsureItemSelectedInteractively);
+}
+
+// The mood selector sits under the wheel when the collection shows it; the card roller then
+// starts under the selector instead of under the wheel.
+void MainWidget::layoutBrowsingWidgets()
+{
+    if (!m_tabBar)
+        return;
+    const QUuid collection = currentCollection();
+    const bool moodVisible = CollectionSettings::moodVisible(collection);
+    m_moodSelector->setVisible(moodVisible);
+    m_collectionSelector->move(m_layout.collectionSelector.topLeft());
+    const QRect &selector = m_layout.collectionSelector;
+
+    m_moodSelector->runLayout();
+    m_moodSelector->resize(m_moodSelector->sizeHint());
+    m_moodSelector->move(selector.left() + (selector.width() - m_moodSelector->width()) / 2,
+                         m_layout.colorWheel.bottom() + kChildGap);
+
+    m_searchWidget->move(m_layout.searchWidget.topLeft());
+    m_searchWidget->setBackgroundImage(m_backgroundImage.copy(m_layout.searchWidget));
+
+    if (moodVisible) {
+        m_layout.cardRoller.setTop(m_moodSelector->geometry().bottom() + kCardRollerTopGap);
+        m_cardRoller->setGeometry(m_layout.cardRoller);
+    }
+    m_tabBar->setGeometry(m_layout.tabBar);
 }
 
 } // namespace Corvane

@@ -24,9 +24,13 @@ class QTemporaryFile;
 namespace Corvane {
 
 class CardRollerWidget;
+class CollectionSelectWidget;
 class ColorWheelWidget;
 class MyPaletteFullWidget;
 class MyPaletteWidget;
+class MoodSelectWidget;
+class SearchWidget;
+class TabBarWidget;
 class TaskButton;
 // Tab pages.
 class ColorSchemerWidget;
@@ -90,6 +94,10 @@ public:
     ColorWheelWidget *colorWheel() const { return m_colorWheel; }
     MyPaletteWidget *myPalette() const { return m_myPalette; }
     QWidget *myPaletteFull() const { return m_myPaletteFull; }
+    CollectionSelectWidget *collectionSelector() const { return m_collectionSelector; }
+    MoodSelectWidget *moodSelector() const { return m_moodSelector; }
+    SearchWidget *searchWidget() const { return m_searchWidget; }
+    TabBarWidget *tabBar() const { return m_tabBar; }
     // Every chip of the collection on show with its CIELAB values, for nearest-colour
     // searches; read from the database once per collection, on first use.
     const QVector<DB::LabEntry> &labEntries() const;
@@ -140,9 +148,6 @@ public slots:
     void schemeNeutralSubKindChangedInteractively(SchemeKind scheme);
     void capsureItemSelectedInteractively(const QUuid &collectionId,
                                           const DB::ColorEntry &colorEntry);
-    // Imports the capture file at `path`, lets the user choose among the chips it names and
-    // goes to the chosen one (the collection selector's capture button).
-    void importCaptureFile(const QString &path);
 
 protected slots:
     void onMyPaletteChanged();
@@ -198,6 +203,9 @@ private:
     // My Palette, its full view and the save and load buttons.
     void createMyPalette();
     void layoutMyPalette();
+    // The collection selector, mood selector, search widget and tab bar.
+    void connectBrowsingWidgets();
+    void layoutBrowsingWidgets();
 
     QImage m_backgroundImage;
     QImage m_bannerImage;
@@ -214,6 +222,10 @@ private:
     ColorVistralWidget *m_trendColorsPage = nullptr;
     TexturesWidget *m_texturesPage = nullptr;
     ProductsWidget *m_productsPage = nullptr;
+    CollectionSelectWidget *m_collectionSelector = nullptr;
+    MoodSelectWidget *m_moodSelector = nullptr;
+    SearchWidget *m_searchWidget = nullptr;
+    TabBarWidget *m_tabBar = nullptr;
     QPropertyAnimation *m_zoomAnimation = nullptr;
     QWidget *m_myPaletteFull = nullptr; // arrives with My Palette
     TaskButton *m_defaultTaskButton = nullptr;

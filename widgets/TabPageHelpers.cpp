@@ -16,7 +16,6 @@ namespace Corvane {
 
 namespace {
 
-const QString kToolTipSpan = QStringLiteral("<span style=\"font-size: 12px;\">%1</span>");
 const QColor kFrameColor(64, 64, 64);
 constexpr int kOuterFrameAlpha = 24;
 constexpr int kMiddleFrameAlpha = 48;
@@ -30,15 +29,6 @@ QColor withAlpha(QColor color, int alpha)
 }
 
 } // namespace
-
-QString richToolTip(const QString &text)
-{
-    if (text.isEmpty())
-        return text;
-    QString html = text;
-    html.replace(QLatin1String("\n"), QLatin1String("<br/>"));
-    return kToolTipSpan.arg(html);
-}
 
 bool chipOfCard(const DB::ColorPage &page, int rowIndex, DB::ColorEntry &out)
 {

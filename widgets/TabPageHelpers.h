@@ -18,10 +18,6 @@ namespace Corvane {
 
 // Small pieces the tab pages share.
 
-// A localised tool-tip text as rich text: line feeds become "<br/>", wrapped in a 12-pixel
-// span; an empty text stays empty (which hides the tip).
-QString richToolTip(const QString &text);
-
 // Chip number `rowIndex` (1-based, in row order) of `page`; false when there is none.
 bool chipOfCard(const DB::ColorPage &page, int rowIndex, DB::ColorEntry &out);
 

@@ -2,6 +2,7 @@
 
 #include "CapsureSelectDialog.h"
 #include "CaptureFiles.h"
+#include "CollectionSelectWidget.h"
 #include "DialogAnswer.h"
 #include "MainWidget.h"
 #include "StateStore.h"
@@ -217,7 +218,7 @@ void CaptureWatchTest::import()
             dialog->chipList()->setCurrentIndex(choice);
             QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
         });
-    main.importCaptureFile(path);
+    main.collectionSelector()->importCaptureFile(path);
     QCOMPARE(answer.answered(), !items.isEmpty());
     QCOMPARE(shown, items);
     QCOMPARE(StateStore().uuidOfLastUsedCollection(), collection);

@@ -6,6 +6,7 @@
 #include "DialogAnswer.h"
 #include "MainWidget.h"
 #include "ModuleValues.h"
+#include "MoodSelectWidget.h"
 #include "RectCorners.h"
 #include "SelectNearestColorDialog.h"
 #include "StateStore.h"
@@ -103,7 +104,11 @@ void MainWidgetTest::layout()
     const QRect roller = main.cardRoller()->geometry();
     QCOMPARE(roller.left(), 12);
     QCOMPARE(roller.right(), 221);
-    QCOMPARE(roller.top(), main.colorWheel()->geometry().bottom() + 6);
+    // The mood selector stands under the wheel, the card roller under it.
+    const QRect moods = main.moodSelector()->geometry();
+    QCOMPARE(moods.top(), main.colorWheel()->geometry().bottom() + 10);
+    QCOMPARE(moods.left(), (234 - moods.width()) / 2);
+    QCOMPARE(roller.top(), moods.bottom() + 6);
     // The link labels sit at the bottom corners.
     QCOMPARE(main.mottoLabel()->geometry().left(), 12);
     QCOMPARE(main.copyrightLabel()->geometry().right(), 799 - 13);

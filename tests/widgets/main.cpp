@@ -2,13 +2,18 @@
 #include "CaptureWatchTest.h"
 #include "CardRollerDropTest.h"
 #include "CardRollerTest.h"
+#include "CollectionSelectTest.h"
 #include "ColorWheelTest.h"
 #include "MainWidgetTest.h"
+#include "MoodSelectTest.h"
 #include "MyPaletteTest.h"
+#include "SearchWidgetTest.h"
+#include "TabBarTest.h"
 #include "TabPagesTest.h"
 #include "TestMain.h"
 
 #include <QApplication>
 
 TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, TabPagesTest,
-                  MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest)
+                  MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest,
+                  MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest)

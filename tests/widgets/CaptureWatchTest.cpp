@@ -4,6 +4,7 @@
 #include "CaptureFiles.h"
 #include "CollectionSelectWidget.h"
 #include "DialogAnswer.h"
+#include "ImageButton.h"
 #include "MainWidget.h"
 #include "StateStore.h"
 #include "TaskButton.h"
@@ -112,6 +113,7 @@ void CaptureWatchTest::fileAppearsChangesAndDisappears()
     QTRY_VERIFY(reports.count() >= 1);
     QCOMPARE(reports.last().at(0).toString(), main.captureFile());
     QCOMPARE(watcher->files(), QStringList {main.captureFile()});
+    QVERIFY(!main.collectionSelector()->captureButton()->isHidden());
 
     reports.clear();
     writeFile(main.captureFile(), Corvane::Test::cxf3Document({{"N1-2", Qt::green}}));
@@ -123,6 +125,27 @@ void CaptureWatchTest::fileAppearsChangesAndDisappears()
     QTRY_VERIFY(watcher->files().isEmpty());
     QCOMPARE(reports.last().at(0).toString(), main.captureFile());
     QVERIFY(!watcher->signalsBlocked());
+    QVERIFY(main.collectionSelector()->captureButton()->isHidden());
+}
+
+// The capture button appears for a new file; clicking it imports the file and goes to the
+// chosen chip.
+void CaptureWatchTest::captureButtonImports()
+{
+    QTemporaryDir folder;
+    WidgetDeck deck;
+    enableCapture(deck, 1, folder.path(), 1);
+    deck.reset();
+    MainWidget main(&currentMainWidget);
+    writeFile(main.captureFile(), Corvane::Test::cxf3Document({{"N1-2", Qt::red}}));
+    QAbstractButton *button = main.collectionSelector()->captureButton();
+    QTRY_VERIFY(!button->isHidden());
+
+    Corvane::Test::DialogAnswer<CapsureSelectDialog> answer(
+        [](CapsureSelectDialog *dialog) { QTest::mouseClick(dialog->okButton(), Qt::LeftButton); });
+    button->click();
+    QVERIFY(answer.answered());
+    QCOMPARE(navigation(WidgetDeck::normal), QList<int>({1, 1, 2}));
 }
 
 // The watch follows the collection on show: off for a collection without capture.

@@ -12,6 +12,7 @@ private Q_SLOTS:
     void captureOff();
     void folderThatAppearsLater();
     void fileAppearsChangesAndDisappears();
+    void captureButtonImports();
     void collectionSwitchMovesTheWatch();
     void import_data();
     void import();

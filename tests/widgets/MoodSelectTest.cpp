@@ -85,14 +85,15 @@ void MoodSelectTest::layoutNormal()
     const int rowLeft = (w1 - 101) / 2 + 4;
 
     QCOMPARE(panel.moodRect(MoodFresh), QRect(rowLeft, 4, 23, 21));
-    QCOMPARE(panel.moodRect(MoodCalm), QRect(rowLeft + 27, 4, 23, 21));
-    QCOMPARE(panel.moodRect(MoodWarm), QRect(rowLeft + 54, 4, 23, 21));
-    QCOMPARE(panel.moodRect(MoodRich), QRect(rowLeft + 81, 4, 23, 21));
+    // Each next button starts four pixels right of the previous one's last column.
+    QCOMPARE(panel.moodRect(MoodCalm), QRect(rowLeft + 26, 4, 23, 21));
+    QCOMPARE(panel.moodRect(MoodWarm), QRect(rowLeft + 52, 4, 23, 21));
+    QCOMPARE(panel.moodRect(MoodRich), QRect(rowLeft + 78, 4, 23, 21));
     QCOMPARE(panel.moodRect(MoodOffwhite), QRect(w1 + 10, 4, 23, 21));
     QCOMPARE(panel.moodRect(MoodNeutral), QRect(w1 + 10, 25, 23, 21));
     QCOMPARE(panel.allMoodsRect(),
              QRect(4 + (w1 - allW) / 2, y2 - labelHeight(all), allW, labelHeight(all)));
-    QCOMPARE(panel.rowLine(), QLine(rowLeft, 28, rowLeft + 103, 28));
+    QCOMPARE(panel.rowLine(), QLine(rowLeft, 28, rowLeft + 100, 28));
     QCOMPARE(panel.columnLine(), QLine(w1 + 9, 4, w1 + 9, 42));
 
     const int width = w1 + 23 + 13;
@@ -194,7 +195,8 @@ void MoodSelectTest::mtoTick()
     QCOMPARE(image.pixelColor(tickCentre) == QColor(Qt::white), !showMto);
 
     QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier, target(panel, "mto"));
-    QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier, QPoint(0, 0));
+    // (0, 0) would be read as the widget's centre.
+    QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().first().toBool(), !showMto);
 }

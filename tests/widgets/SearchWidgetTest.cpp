@@ -39,7 +39,13 @@ void SearchWidgetTest::upperCase()
         QGuiApplication::clipboard()->setText(text);
         edit->paste();
     } else {
-        QTest::keyClicks(edit, text);
+        // Each character as the key event a keyboard sends; keyClicks takes ASCII only.
+        for (const QChar character : text) {
+            QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+        }
     }
     QCOMPARE(edit->text(), shown);
 }

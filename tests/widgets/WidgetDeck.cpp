@@ -85,6 +85,18 @@ WidgetDeck::WidgetDeck()
         {{QStringLiteral("COLLECTION_ID"), 0},
          {QStringLiteral("ITEM_KEY"), QStringLiteral("image.widget.color.wheel.background")},
          {QStringLiteral("ITEM_DATA"), pngOf(kWheelBackground, QSize(122, 122))}});
+    // The search strip's glass and roll buttons at their real sizes.
+    const QList<std::pair<QString, QSize>> searchImages {
+        {QStringLiteral("image.widget.search.magnifying.glass"), QSize(14, 14)},
+        {QStringLiteral("image.widget.roll.backward.normal"), QSize(20, 20)},
+        {QStringLiteral("image.widget.roll.backward.down"), QSize(20, 20)},
+        {QStringLiteral("image.widget.roll.forward.normal"), QSize(20, 20)},
+        {QStringLiteral("image.widget.roll.forward.down"), QSize(20, 20)}};
+    for (const auto &[key, size] : searchImages)
+        fixture.insert(kDeck, QStringLiteral("THEME"),
+                       {{QStringLiteral("COLLECTION_ID"), 0},
+                        {QStringLiteral("ITEM_KEY"), key},
+                        {QStringLiteral("ITEM_DATA"), pngOf(QColor(200, 200, 200), size)}});
 
     for (const CardSpec &card : kCards) {
         const QString prefix = card.collectionId == 1 ? QStringLiteral("N") : QStringLiteral("D");

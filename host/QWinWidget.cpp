@@ -74,6 +74,14 @@ QWinWidget::~QWinWidget()
 {
     if (m_reenableParent)
         setHostEnabled(true);
+    if (!m_foreignHost)
+        return;
+    // Qt's stand-in for the host window belongs to this widget (the host's native window
+    // stays). This widget's own window may still be its child, which deleting it would take
+    // along: that window goes first.
+    if (windowHandle() && windowHandle()->parent() == m_foreignHost)
+        destroy();
+    delete m_foreignHost;
 }
 
 void QWinWidget::init()

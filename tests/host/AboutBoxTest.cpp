@@ -16,6 +16,14 @@ namespace {
 
 const QString kDeck = QStringLiteral("{aaaaaaaa-0000-4000-8000-000000000001}");
 
+// One collection, "Deck", in deck.db.
+void addDeck(Test::CollectionFixture &fixture)
+{
+    fixture.createFile(QStringLiteral("deck.db"));
+    fixture.addCollection(QStringLiteral("deck.db"), 1, kDeck, QStringLiteral("DECK"),
+                          QStringLiteral("Deck"), 1);
+}
+
 void addText(Test::CollectionFixture &fixture, const QString &key, const QString &text)
 {
     fixture.insert(QStringLiteral("deck.db"), QStringLiteral("LOCALE"),
@@ -41,9 +49,7 @@ void AboutBoxTest::cleanup()
 void AboutBoxTest::textsFromTheCollection()
 {
     Test::CollectionFixture fixture;
-    fixture.createFile(QStringLiteral("deck.db"));
-    fixture.addCollection(QStringLiteral("deck.db"), 1, kDeck, QStringLiteral("DECK"),
-                          QStringLiteral("Deck"), 1);
+    addDeck(fixture);
     addText(fixture, QStringLiteral("aboutbox.version"), QStringLiteral("Version"));
     addText(fixture, QStringLiteral("aboutbox.main"), QStringLiteral("Tessary"));
     addText(fixture, QStringLiteral("aboutbox.qt.license.button"),
@@ -70,9 +76,7 @@ void AboutBoxTest::textsFromTheCollection()
 void AboutBoxTest::missingTextsShowKeys()
 {
     Test::CollectionFixture fixture;
-    fixture.createFile(QStringLiteral("deck.db"));
-    fixture.addCollection(QStringLiteral("deck.db"), 1, kDeck, QStringLiteral("DECK"),
-                          QStringLiteral("Deck"), 1);
+    addDeck(fixture);
     fixture.activate();
     StateStore().setUuidOfLastUsedCollection(QUuid::fromString(kDeck));
 
@@ -82,4 +86,22 @@ void AboutBoxTest::missingTextsShowKeys()
     QCOMPARE(box.versionLine(),
              QStringLiteral("2.1 (engine 4.0.0) (%1bit)").arg(QSysInfo::WordSize));
     QVERIFY(!box.windowIcon().isNull());
+}
+
+// Every pick makes new windows. They must carry the same icon: Qt's pixmap cache keeps an
+// icon's pixmaps under that icon's key, and a new icon per window would add them again.
+void AboutBoxTest::windowsShareOneIcon()
+{
+    Test::CollectionFixture fixture;
+    addDeck(fixture);
+    fixture.activate();
+
+    qint64 firstIcon = 0;
+    {
+        const AboutBox first(nullptr, QString());
+        firstIcon = first.windowIcon().cacheKey();
+    }
+    const AboutBox second(nullptr, QString());
+    QVERIFY(firstIcon != 0);
+    QCOMPARE(second.windowIcon().cacheKey(), firstIcon);
 }

@@ -10,4 +10,5 @@ private Q_SLOTS:
     void cleanup();
     void textsFromTheCollection();
     void missingTextsShowKeys();
+    void windowsShareOneIcon();
 };

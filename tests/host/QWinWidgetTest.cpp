@@ -46,6 +46,15 @@ int inputCovers(xcb_connection_t *connection, xcb_window_t window)
     return covers;
 }
 
+bool isViewable(xcb_connection_t *connection, xcb_window_t window)
+{
+    const Reply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window),
+                                        nullptr),
+        &free);
+    return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
 xcb_window_t inputFocus(xcb_connection_t *connection)
 {
     const Reply<xcb_get_input_focus_reply_t> focus(
@@ -181,4 +190,35 @@ void QWinWidgetTest::tabPassesBetweenHostAndWidgets()
     QTest::keyClick(last, Qt::Key_Tab);
     QTRY_COMPARE(inputFocus(m_connection), m_host);
     Q_UNUSED(first);
+}
+
+void QWinWidgetTest::hostStandInGoesWithTheWidget_data()
+{
+    QTest::addColumn<bool>("withDialog");
+    QTest::newRow("embedded widget only") << false;
+    QTest::newRow("a modal dialog shown and hidden") << true;
+}
+
+// Every pick embeds a new widget: Qt's window for the host must not outlive it, and the
+// host's own window must stay.
+void QWinWidgetTest::hostStandInGoesWithTheWidget()
+{
+    QFETCH(bool, withDialog);
+    const qsizetype windowsBefore = QGuiApplication::allWindows().size();
+    {
+        QWinWidget embedder(m_host);
+        embedder.showCentered();
+        if (withDialog) {
+            QDialog dialog(&embedder);
+            dialog.setWindowModality(Qt::ApplicationModal);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            dialog.hide();
+        }
+        // The widget's own window and the host's.
+        QCOMPARE(QGuiApplication::allWindows().size(), windowsBefore + 2);
+    }
+    QCOMPARE(QGuiApplication::allWindows().size(), windowsBefore);
+    QVERIFY(isViewable(m_connection, m_host));
+    QCOMPARE(Corvane::findHostWindow(), WId(m_host));
 }

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void focusIsSavedOnce();
     void qtHostWindowIsDisabled();
     void tabPassesBetweenHostAndWidgets();
+    void hostStandInGoesWithTheWidget_data();
+    void hostStandInGoesWithTheWidget();
 
 private:
     xcb_connection_t *m_connection = nullptr;

@@ -1,8 +1,8 @@
 #!/bin/bash
 # drag_chips_and_select.sh WIDTH HEIGHT [DRAG...]
-# Waits up to 15 s for a visible window of WIDTH x HEIGHT, then, for each DRAG given as
-# "FROMX,FROMY:TOX,TOY" (window coordinates), drags with the left button from one point to
-# the other, and at the end clicks the picker's select button.
+# Waits up to 15 s (TESSARY_WINDOW_WAIT seconds when set) for a visible window of WIDTH x
+# HEIGHT, then, for each DRAG given as "FROMX,FROMY:TOX,TOY" (window coordinates), drags with
+# the left button from one point to the other, and at the end clicks the picker's select button.
 width=$1
 height=$2
 shift 2
@@ -11,7 +11,7 @@ select_x=570
 select_y=564
 
 find_window() {
-    for attempt in $(seq 150); do
+    for attempt in $(seq $((${TESSARY_WINDOW_WAIT:-15} * 10))); do
         for id in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
             eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
             if [ "$WIDTH" = "$width" ] && [ "$HEIGHT" = "$height" ]; then

@@ -1,11 +1,12 @@
 #!/bin/bash
 # press_escape_in_window.sh WIDTH HEIGHT FILE
-# Waits up to 15 s for a visible window of WIDTH x HEIGHT (there is no window manager to ask),
-# writes its position "X Y" to FILE and presses Escape in it (after closing a dialog over it).
+# Waits up to 15 s (TESSARY_WINDOW_WAIT seconds when set) for a visible window of WIDTH x
+# HEIGHT (there is no window manager to ask), writes its position "X Y" to FILE and presses
+# Escape in it (after closing a dialog over it).
 width=$1
 height=$2
 file=$3
-for attempt in $(seq 150); do
+for attempt in $(seq $((${TESSARY_WINDOW_WAIT:-15} * 10))); do
     for id in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
         if [ "$WIDTH" = "$width" ] && [ "$HEIGHT" = "$height" ]; then

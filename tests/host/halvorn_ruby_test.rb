@@ -17,8 +17,8 @@ DRAG_AND_SELECT = File.join(__dir__, "drag_chips_and_select.sh")
 # Points of the 800 x 600 picker on the demo collection: the first and third chip of the
 # current card in the card roller, and My Palette's cells (row 0, column 5) and (row 1,
 # column 0).
-CURRENT_CHIP = "116,270"
-THIRD_CHIP = "116,353"
+CURRENT_CHIP = "116,342"
+THIRD_CHIP = "116,402"
 CELL_ROW0_COL5 = "742,388"
 CELL_ROW1_COL0 = "292,425"
 

@@ -15,7 +15,7 @@ require File.expand_path(so)
 abort "pick_once.rb: the Halvorn module did not start" unless defined?(Halvorn)
 
 # The card roller's current chip and My Palette's first cell of the 800 x 600 picker.
-CURRENT_CHIP_TO_FIRST_CELL = "116,270:292,388"
+CURRENT_CHIP_TO_FIRST_CELL = "116,342:292,388"
 
 cancelled, seconds = drive_pick(0x00336699, escape_until_closed)
 puts format("cancelled pick: %p after %.1f s", cancelled, seconds)

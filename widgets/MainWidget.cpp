@@ -18,6 +18,8 @@
 #include "MyPaletteFullWidget.h"
 #include "MyPaletteWidget.h"
 #include "PaletteFileDialogs.h"
+#include "PaletteImport.h"
+#include "PaletteInterchange.h"
 #include "PlatformPaths.h"
 #include "ProductsWidget.h"
 #include "RectCorners.h"
@@ -31,6 +33,7 @@
 #include "TexturesWidget.h"
 #include "ThemeResources.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -38,11 +41,14 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -106,6 +112,9 @@ const QString kPaletteFilterKey = QStringLiteral("common.filedialog.palettefile.
 const QString kTextFilterKey = QStringLiteral("common.filedialog.textfile.filtername");
 const QString kSaveCaptionKey = QStringLiteral("common.filedialog.palettefile.savedialogcaption");
 const QString kOpenCaptionKey = QStringLiteral("common.filedialog.palettefile.opendialogcaption");
+const QString kImportActionText = QStringLiteral("Import colours from another program\u2026");
+const QString kImportCaption = QStringLiteral("Import colours");
+const QString kExportCaption = QStringLiteral("Export My Palette");
 const QString kPaletteFilter = QStringLiteral("%1 (*.palette)");
 const QString kTextFilter = QStringLiteral("%1 (*.txt)");
 
@@ -983,6 +992,15 @@ void MainWidget::createMyPalette()
             &MainWidget::saveButtonClicked);
     connect(m_taskButtons.value(kLoadButtonId), &QAbstractButton::clicked, this,
             &MainWidget::loadButtonClicked);
+    // Importing another program's palette: the load button's context menu and Ctrl+I.
+    auto *importAction = new QAction(kImportActionText, this);
+    importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    importAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(importAction, &QAction::triggered, this, &MainWidget::importSwatchesClicked);
+    addAction(importAction);
+    QWidget *loadButton = m_taskButtons.value(kLoadButtonId);
+    loadButton->setContextMenuPolicy(Qt::ActionsContextMenu);
+    loadButton->addAction(importAction);
     connect(this, &MainWidget::savePaletteTo, m_myPalette, &MyPaletteWidget::savePaletteTo);
     connect(this, &MainWidget::loadPaletteFrom, m_myPalette, &MyPaletteWidget::loadPaletteFrom);
     connect(m_myPalette, &MyPaletteWidget::myPaletteChanged, this, &MainWidget::onMyPaletteChanged);
@@ -1017,6 +1035,10 @@ void MainWidget::saveButtonClicked()
         filters.filters.join(QStringLiteral(";;")), &chosenFilter);
     if (path.isEmpty())
         return;
+    if (const std::optional<PaletteExportFormat> exportFormat = chosenExportFormat(chosenFilter)) {
+        exportMyPalette(*exportFormat, withExportExtension(path, *exportFormat));
+        return;
+    }
     const PaletteFileFormat format = chosenSaveFormat(chosenFilter, m_textFileFilter, textAllowed);
     emit savePaletteTo(format, path);
     store.setMyPaletteSaveFileFormat(format);
@@ -1036,6 +1058,45 @@ void MainWidget::loadButtonClicked()
     const StateStore store;
     store.setMyPaletteSaveFileFormat(XmlPalette);
     store.setMyPaletteLastSavePath(path);
+}
+
+// Exports leave the stored save format alone: it only knows the palette and text formats.
+void MainWidget::exportMyPalette(PaletteExportFormat format, const QString &path)
+{
+    QString error;
+    if (!exportPalette(m_myPalette->model(), format, path, &error)) {
+        QMessageBox::warning(this, kExportCaption, error);
+        return;
+    }
+    StateStore().setMyPaletteLastSavePath(path);
+}
+
+// The colours of a GIMP palette or swatch exchange file become the nearest chips of the
+// collection on show; they reach My Palette through its usual load, as a palette file.
+void MainWidget::importSwatchesClicked()
+{
+    const QUuid collection = currentCollection();
+    const QString path = QFileDialog::getOpenFileName(
+        this, kImportCaption, paletteDialogStartPath(collection), swatchImportNameFilter());
+    if (path.isEmpty())
+        return;
+    const SwatchImport imported = importSwatchFile(path, collection);
+    QTemporaryDir scratch;
+    const QString paletteFile = scratch.filePath(QStringLiteral("imported.palette"));
+    QString error = imported.error;
+    if (error.isEmpty() && writeImportedPalette(imported.palette, paletteFile, &error))
+        emit loadPaletteFrom(XmlPalette, paletteFile);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, kImportCaption, error);
+        return;
+    }
+    const int far = int(std::count_if(
+        imported.matches.cbegin(), imported.matches.cend(),
+        [&](const SwatchMatch &match) { return match.deltaE > imported.warningDistance; }));
+    const QString summary
+        = importSummary(far, imported.warningDistance, imported.palette.ignoredChips);
+    if (!summary.isEmpty())
+        QMessageBox::information(this, kImportCaption, summary);
 }
 
 // --- Nearest-colour choice -------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "ColorMath.h"
 #include "Enums.h"
 #include "LabEntry.h"
+#include "PaletteInterchange.h"
 
 #include <QHash>
 #include <QImage>
@@ -160,6 +161,7 @@ protected slots:
     void onKeyboardFocusChanged(QWidget *old, QWidget *now);
     void saveButtonClicked();
     void loadButtonClicked();
+    void importSwatchesClicked();
     void capsureDirectoryChanged(const QString &path);
     void capsureFileChanged(const QString &path);
 
@@ -203,6 +205,7 @@ private:
     // My Palette, its full view and the save and load buttons.
     void createMyPalette();
     void layoutMyPalette();
+    void exportMyPalette(PaletteExportFormat format, const QString &path);
     // The collection selector, mood selector, search widget and tab bar.
     void connectBrowsingWidgets();
     void layoutBrowsingWidgets();

@@ -549,12 +549,15 @@ void MyPaletteTest::saveDialogFilters_data()
 
     const QString palette = QStringLiteral("Palettes (*.palette)");
     const QString text = QStringLiteral("Text (*.txt)");
+    QStringList exports;
+    for (const PaletteExportFormatInfo &info : paletteExportFormats())
+        exports << info.nameFilter;
     QTest::newRow("text allowed, last saved as text")
-        << true << int(PlainText) << QStringList {palette, text} << text;
+        << true << int(PlainText) << QStringList {palette, text} + exports << text;
     QTest::newRow("text allowed, last saved as palette")
-        << true << int(XmlPalette) << QStringList {palette, text} << palette;
+        << true << int(XmlPalette) << QStringList {palette, text} + exports << palette;
     QTest::newRow("text not allowed: the last text choice is ignored")
-        << false << int(PlainText) << QStringList {palette} << palette;
+        << false << int(PlainText) << QStringList {palette} + exports << palette;
 }
 
 void MyPaletteTest::saveDialogFilters()

@@ -1,3 +1,4 @@
+#include "BrokenCollectionWidgetTest.h"
 #include "CaptureDialogsTest.h"
 #include "CaptureWatchTest.h"
 #include "CardRollerDropTest.h"
@@ -11,4 +12,5 @@
 #include <QApplication>
 
 TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, TabPagesTest,
-                  MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest)
+                  MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest,
+                  BrokenCollectionWidgetTest)

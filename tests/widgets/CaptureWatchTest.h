@@ -15,4 +15,5 @@ private Q_SLOTS:
     void collectionSwitchMovesTheWatch();
     void import_data();
     void import();
+    void fileGoneBeforeImport();
 };

@@ -1,5 +1,6 @@
 #include "BrokenCollectionsTest.h"
 
+#include "BrokenDecks.h"
 #include "CardQueries.h"
 #include "CollectionFixture.h"
 #include "CollectionRegistry.h"
@@ -23,9 +24,6 @@ using namespace Corvane::Test;
 
 namespace {
 
-const QString kBrokenFile = QStringLiteral("broken.db");
-const QUuid kBroken = QUuid::fromString(QStringLiteral("{dddddddd-0000-4000-8000-000000000004}"));
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -47,32 +45,6 @@ void buildGoodDeck(CollectionFixture &fixture)
     fixture.addRow(kDeckFile, 1, page, 1, QColor(200, 10, 10), {{"CODE", "G-1"}});
     fixture.addRow(kDeckFile, 1, page, 2, QColor(10, 200, 10), {{"CODE", "G-2"}});
 }
-
-// A second file with one enabled collection, two cards and chips, damaged afterwards.
-void buildBrokenDeck(CollectionFixture &fixture)
-{
-    fixture.createFile(kBrokenFile);
-    fixture.addCollection(kBrokenFile, 7, kBroken.toString(), QStringLiteral("X"),
-                          QStringLiteral("Broken"), 5);
-    for (int card = 1; card <= 2; ++card) {
-        const qint64 page = fixture.addPage(kBrokenFile, 7, card, card);
-        fixture.addRow(kBrokenFile, 7, page, 1, QColor(40 * card, 50, 60),
-                       {{"CODE", QStringLiteral("B-%1").arg(card)}});
-    }
-}
-
-// Rebuilds `table` without its constraints from `selectList` of the old rows, which drops
-// columns (when the list names fewer) and lets later statements store NULLs.
-void rebuildTable(CollectionFixture &fixture, const QString &table, const QString &selectList)
-{
-    fixture.exec(kBrokenFile, QStringLiteral("ALTER TABLE \"%1\" RENAME TO OLD_TABLE").arg(table));
-    fixture.exec(
-        kBrokenFile,
-        QStringLiteral("CREATE TABLE \"%1\" AS SELECT %2 FROM OLD_TABLE").arg(table, selectList));
-    fixture.exec(kBrokenFile, QStringLiteral("DROP TABLE OLD_TABLE"));
-}
-
-using Damage = void (*)(CollectionFixture &);
 
 // Statuses every query may report on a collection whose file opens: success, a failed
 // statement or nothing found, no card passing the filters, a position outside the card.
@@ -228,57 +200,26 @@ void BrokenCollectionsTest::queriesOnBrokenCollection_data()
     // cannot be read is still found.
     const int failed = StatusFailed;
     const int none = StatusNoCardPasses;
-    QTest::newRow("intact") << Damage([](CollectionFixture &) {}) << 0 << 0 << 0 << 0 << 0;
-    QTest::newRow("no PAGE table")
-        << Damage([](CollectionFixture &f) { f.exec(kBrokenFile, "DROP TABLE PAGE"); }) << none
-        << failed << failed << failed << failed;
-    QTest::newRow("no ROW table") << Damage([](CollectionFixture &f) {
-        f.exec(kBrokenFile, "DROP TABLE \"ROW\"");
-    }) << 0 << 0 << failed << 0 << failed;
-    QTest::newRow("no page map") << Damage(
-        [](CollectionFixture &f) { f.exec(kBrokenFile, "DROP TABLE COLLECTION_PAGE_MAP"); })
-                                 << none << failed << failed << failed << failed;
-    QTest::newRow("ROW without colour columns") << Damage([](CollectionFixture &f) {
-        rebuildTable(f, "ROW", "ID, COLLECTION_ID, PAGE_ID, ROW_INDEX, CODE, SEGMENT");
-    }) << 0 << 0 << 0 << 0 << 0;
-    QTest::newRow("PAGE without SEGMENT") << Damage([](CollectionFixture &f) {
-        rebuildTable(f, "PAGE", "ID, COLLECTION_ID, PAGE_INDEX, NAME, EXTERIOR, MOOD");
-    }) << none << 0 << 0 << failed << failed;
-    QTest::newRow("text in number columns") << Damage([](CollectionFixture &f) {
-        f.exec(kBrokenFile, "PRAGMA ignore_check_constraints = 1");
-        f.exec(kBrokenFile,
-               "UPDATE \"ROW\" SET RED = 'red', L = 'light', MOOD = 'x', "
-               "ROW_INDEX = 'first'");
-        f.exec(kBrokenFile, "UPDATE PAGE SET SEGMENT = 'one', MOOD = x'00ff'");
-    }) << 0 << 0 << failed << 0 << 0;
-    QTest::newRow("NULLs everywhere") << Damage([](CollectionFixture &f) {
-        rebuildTable(f, "ROW", "*");
-        rebuildTable(f, "PAGE", "*");
-        f.exec(kBrokenFile,
-               "UPDATE \"ROW\" SET CODE = NULL, NAME = NULL, RED = NULL, "
-               "GREEN = NULL, BLUE = NULL, L = NULL, A = NULL, B = NULL, "
-               "MOOD = NULL, SEGMENT = NULL");
-        f.exec(kBrokenFile,
-               "UPDATE PAGE SET NAME = NULL, MOOD = NULL, EXTERIOR = NULL, "
-               "SEGMENT = NULL");
-    }) << none << 0 << 0 << 0 << none;
-    QTest::newRow("settings of the wrong type") << Damage([](CollectionFixture &f) {
-        const QVariantMap values = {{"card.type", "banana"},
-                                    {"num.of.segments", "many"},
-                                    {"max.chips.on.a.page", -40},
-                                    {"first.segment.angle", "north"},
-                                    {"tab.bar.page", "all"},
-                                    {"cie2000.delta.intervals", "a;b"},
-                                    {"texture.size", "huge"},
-                                    {"has.exterior.filter", "perhaps"},
-                                    {"row.name.display.order", "9;x;-3"},
-                                    {"mode.mood", 1e30}};
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            f.addSetting(kBrokenFile, 7, it.key(), it.value());
-    }) << 0 << 0 << 0 << 0 << 0;
-    QTest::newRow("no THEME table")
-        << Damage([](CollectionFixture &f) { f.exec(kBrokenFile, "DROP TABLE THEME"); }) << 0 << 0
-        << 0 << 0 << 0;
+    // Statuses of the first page, the page by index, the chip at a place, the segments and
+    // the search, per damage.
+    const QHash<QString, QList<int>> statuses = {
+        {"intact", {0, 0, 0, 0, 0}},
+        {"no PAGE table", {none, failed, failed, failed, failed}},
+        {"no ROW table", {0, 0, failed, 0, failed}},
+        {"no page map", {none, failed, failed, failed, failed}},
+        {"ROW without colour columns", {0, 0, 0, 0, 0}},
+        {"PAGE without SEGMENT", {none, 0, 0, failed, failed}},
+        {"text in number columns", {0, 0, failed, 0, 0}},
+        {"NULLs everywhere", {none, 0, 0, 0, none}},
+        {"settings of the wrong type", {0, 0, 0, 0, 0}},
+        {"no THEME and LOCALE tables", {0, 0, 0, 0, 0}},
+    };
+    for (const NamedDamage &damage : collectionDamages()) {
+        QVERIFY2(statuses.contains(damage.name), damage.name);
+        const QList<int> &expected = statuses.value(damage.name);
+        QTest::newRow(damage.name) << damage.damage << expected.at(0) << expected.at(1)
+                                   << expected.at(2) << expected.at(3) << expected.at(4);
+    }
 }
 
 void BrokenCollectionsTest::queriesOnBrokenCollection()
@@ -292,9 +233,9 @@ void BrokenCollectionsTest::queriesOnBrokenCollection()
 
     QCOMPARE(ensureCollections(), 1);
     QVERIFY(orderedCollectionUuids().contains(kDeckA));
-    QVERIFY(orderedCollectionUuids().contains(kBroken));
+    QVERIFY(orderedCollectionUuids().contains(kBrokenDeck));
     QueryStatuses statuses;
-    runEveryQuery(kBroken, statuses);
+    runEveryQuery(kBrokenDeck, statuses);
     if (QTest::currentTestFailed())
         return;
     QTEST(statuses.firstPage, "firstPage");
@@ -317,10 +258,10 @@ void BrokenCollectionsTest::hugeThemeBlob()
                    {{"COLLECTION_ID", 7}, {"ITEM_KEY", "background"}, {"ITEM_DATA", blob}});
     fixture.activate();
 
-    const QImage image = themeImage(kBroken, QStringLiteral("background"), QSize(8, 6));
+    const QImage image = themeImage(kBrokenDeck, QStringLiteral("background"), QSize(8, 6));
     QCOMPARE(image.size(), QSize(8, 6));
     QByteArray data;
-    QCOMPARE(themeData(kBroken, QStringLiteral("background"), data), int(StatusOk));
+    QCOMPARE(themeData(kBrokenDeck, QStringLiteral("background"), data), int(StatusOk));
     QCOMPARE(data.size(), blob.size());
     verifyGoodDeck();
 }
@@ -336,7 +277,7 @@ void BrokenCollectionsTest::fileReplacedByGarbageAfterStartUp()
     // Discovered intact, then overwritten before its first query opened it.
     writeFile(fixture.filePath(kBrokenFile), QByteArray("garbage").repeated(1000));
     QueryStatuses statuses;
-    runEveryQuery(kBroken, statuses);
+    runEveryQuery(kBrokenDeck, statuses);
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(statuses.pageByIndex, int(StatusFailed));

@@ -11,6 +11,7 @@
 
 #include <csignal>
 
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -56,6 +57,33 @@ QByteArray entryChip(const QByteArray &cell, const QUuid &collection, int page, 
 }
 
 const QByteArray kVersion3("version=\"3.0\" system=\"multi-collection\"");
+
+// While it lives, the calling thread reaches files as the unprivileged user "nobody" would,
+// so that permission bits hold for a test run as root; other users are left as they are.
+class UnprivilegedFileAccess
+{
+public:
+    UnprivilegedFileAccess() : m_root(geteuid() == 0)
+    {
+        if (!m_root)
+            return;
+        setfsgid(kNobody);
+        setfsuid(kNobody);
+    }
+    ~UnprivilegedFileAccess()
+    {
+        if (!m_root)
+            return;
+        setfsuid(0);
+        setfsgid(0);
+    }
+    UnprivilegedFileAccess(const UnprivilegedFileAccess &) = delete;
+    UnprivilegedFileAccess &operator=(const UnprivilegedFileAccess &) = delete;
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    bool m_root;
+};
 
 } // namespace
 
@@ -263,14 +291,21 @@ void PaletteFileTest::unreadableFilesChangeNothing()
     QCOMPARE(palette.loadFrom(decks.scratch.path()), PaletteModel::FileNotOpened);
     QCOMPARE(summary(palette), QStringLiteral("1,1:B-1"));
 
-    if (geteuid() == 0)
-        QSKIP("a read-only file opens for writing as root");
     const QString readOnly = decks.writeFile(
         "read-only.palette",
         paletteFile(kVersion3,
                     "<chips>" + entryChip("", PaletteDecks::alpha(), 1, 1, "A-101") + "</chips>"));
-    QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
-    QCOMPARE(palette.loadFrom(readOnly), PaletteModel::FileNotOpened);
+    const auto readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(decks.scratch.path(),
+                                  readable | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                      | QFileDevice::ExeGroup | QFileDevice::ExeOther));
+    QVERIFY(QFile::setPermissions(readOnly, readable));
+    PaletteModel::LoadResult result = PaletteModel::Loaded;
+    {
+        const UnprivilegedFileAccess unprivileged;
+        result = palette.loadFrom(readOnly);
+    }
+    QCOMPARE(result, PaletteModel::FileNotOpened);
     QCOMPARE(summary(palette), QStringLiteral("1,1:B-1"));
 }
 
@@ -408,4 +443,53 @@ void PaletteFileTest::failedSaveKeepsTheEarlierFile()
     QVERIFY(!palette.saveTo(XmlPalette, decks.path("no-such-folder/new.palette"), &error));
     QVERIFY(palette.saveTo(XmlPalette, path));
     QVERIFY(readAll(path).startsWith(kBom + kDeclaration));
+}
+
+void PaletteFileTest::failedSaveIntoReadOnlyFolder_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("fileName");
+
+    QTest::newRow("palette") << int(XmlPalette) << QStringLiteral("kept.palette");
+    QTest::newRow("text export") << int(PlainText) << QStringLiteral("kept.txt");
+}
+
+// A folder the user may not write to, holding a file the user may write: the save must not
+// fall back to writing the file in place, which a failure half-way would leave cut off.
+void PaletteFileTest::failedSaveIntoReadOnlyFolder()
+{
+    QFETCH(int, format);
+    QFETCH(QString, fileName);
+
+    PaletteDecks decks;
+    PaletteModel palette(decks.store);
+    palette.setCell(QPoint(0, 0), PaletteDecks::alpha(),
+                    decks.entry(PaletteDecks::alpha(), "A-101"));
+    QVERIFY(QDir(decks.scratch.path()).mkdir(QStringLiteral("locked")));
+    const QString folder = decks.path("locked");
+    const QString path = decks.writeFile("locked/" + fileName, "earlier palette");
+    const auto all = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
+        | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    QVERIFY(QFile::setPermissions(decks.scratch.path(), all));
+    QVERIFY(QFile::setPermissions(folder, all)); // 0555
+    QVERIFY(QFile::setPermissions(path,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                      | QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                      | QFileDevice::ReadOther | QFileDevice::WriteOther));
+
+    QString error;
+    bool saved = true;
+    {
+        const UnprivilegedFileAccess unprivileged;
+        saved = palette.saveTo(PaletteFileFormat(format), path, &error);
+    }
+    QFile::setPermissions(folder, all | QFileDevice::WriteOwner);
+
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAll(path), QByteArray("earlier palette"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {fileName});
+    // The same save succeeds once the folder is writable.
+    QVERIFY(palette.saveTo(PaletteFileFormat(format), path));
+    QVERIFY(readAll(path).startsWith(kBom));
 }

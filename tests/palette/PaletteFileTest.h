@@ -20,4 +20,6 @@ private Q_SLOTS:
     void textExport();
     void textExportWithoutChipsWritesNothing();
     void failedSaveKeepsTheEarlierFile();
+    void failedSaveIntoReadOnlyFolder_data();
+    void failedSaveIntoReadOnlyFolder();
 };

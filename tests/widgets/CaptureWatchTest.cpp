@@ -249,3 +249,43 @@ void CaptureWatchTest::import()
     if (file == QLatin1String("file"))
         QCOMPARE(QFile(path).size(), qint64(bytes.size())); // left in place
 }
+
+// The capture software may remove its file between the watcher's notice and the import: the
+// import then ends quietly, the watch reports the file gone and still reports the next one.
+void CaptureWatchTest::fileGoneBeforeImport()
+{
+    QTemporaryDir folder;
+    WidgetDeck deck;
+    enableCapture(deck, 1, folder.path(), 1);
+    deck.reset();
+    MainWidget main(&currentMainWidget);
+    const QString path = main.captureFile();
+    QSignalSpy reports(&main, &MainWidget::onCapsureFileChanged);
+    const QByteArray capture = Corvane::Test::cxf3Document({{"N1-2", Qt::red}});
+    writeFile(path, capture);
+    QTRY_VERIFY(reports.count() >= 1);
+
+    reports.clear();
+    QVERIFY(QFile::remove(path));
+    {
+        Corvane::Test::DialogAnswer<QDialog> answer([](QDialog *dialog) { dialog->reject(); });
+        main.collectionSelector()->importCaptureFile(path);
+        QVERIFY(!answer.answered());
+    }
+    QCOMPARE(navigation(WidgetDeck::normal), (QList<int> {1, 1, 1}));
+    QTRY_VERIFY(reports.count() >= 1);
+    QCOMPARE(reports.last().at(0).toString(), path);
+    QTRY_VERIFY(main.captureWatcher()->files().isEmpty());
+    QCOMPARE(main.captureWatcher()->directories(), QStringList {folder.path()});
+    QVERIFY(!main.captureWatcher()->signalsBlocked());
+
+    // The next capture is noticed and imported as usual.
+    reports.clear();
+    writeFile(path, capture);
+    QTRY_VERIFY(reports.count() >= 1);
+    Corvane::Test::DialogAnswer<CapsureSelectDialog> answer(
+        [](CapsureSelectDialog *dialog) { QTest::mouseClick(dialog->okButton(), Qt::LeftButton); });
+    main.collectionSelector()->importCaptureFile(path);
+    QVERIFY(answer.answered());
+    QCOMPARE(navigation(WidgetDeck::normal), (QList<int> {1, 1, 2}));
+}

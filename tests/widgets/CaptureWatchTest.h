@@ -16,4 +16,5 @@ private Q_SLOTS:
     void collectionSwitchMovesTheWatch();
     void import_data();
     void import();
+    void fileGoneBeforeImport();
 };

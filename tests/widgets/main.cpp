@@ -1,3 +1,4 @@
+#include "BrokenCollectionWidgetTest.h"
 #include "CaptureDialogsTest.h"
 #include "CaptureWatchTest.h"
 #include "CardRollerDropTest.h"
@@ -18,4 +19,4 @@
 TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, TabPagesTest,
                   MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest,
                   MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest,
-                  PaletteExchangeTest)
+                  PaletteExchangeTest, BrokenCollectionWidgetTest)

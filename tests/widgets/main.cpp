@@ -1,6 +1,7 @@
 #include "CaptureDialogsTest.h"
 #include "CaptureWatchTest.h"
 #include "CardRollerDropTest.h"
+#include "CardRollerKeyboardTest.h"
 #include "CardRollerTest.h"
 #include "CollectionSelectTest.h"
 #include "ColorWheelTest.h"
@@ -16,4 +17,5 @@
 
 TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, TabPagesTest,
                   MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest,
-                  MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest)
+                  MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest,
+                  CardRollerKeyboardTest)

@@ -42,8 +42,9 @@ constexpr QSize kMtoPlaceholderSize(96, 50);
 constexpr int kChipOutlineLightness = 150;
 constexpr int kChipOutlineAlpha = 32;
 constexpr qreal kSelectionWidth = 2.0;
-// The focus frame lies between the current card's shadow and the side cards.
-constexpr int kFocusMargin = 3;
+// The focus frame takes the place of the current card's outer shadow line, which keeps it
+// inside the widget and clear of the side cards.
+constexpr int kFocusMargin = 2;
 
 const QColor kFrameShadowOuter(64, 64, 64, 24);
 const QColor kFrameShadowInner(64, 64, 64, 48);
@@ -335,6 +336,19 @@ void CardRollerWidget::mouseMoveEvent(QMouseEvent *event)
 void CardRollerWidget::wheelEvent(QWheelEvent *event)
 {
     emit roll(event->angleDelta().y() >= 0 ? DirectionBackward : DirectionForward);
+}
+
+// Copy and paste reach the roller before any window shortcut on the same keys.
+bool CardRollerWidget::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void CardRollerWidget::keyPressEvent(QKeyEvent *event)

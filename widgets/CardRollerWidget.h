@@ -58,6 +58,7 @@ signals:
     void collectionSelectedInteractively(const QUuid &collectionId);
 
 protected:
+    bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -23,7 +24,7 @@ namespace {
 constexpr QSize kRollerSize(210, 300);
 const QString kUntouched = QStringLiteral("untouched");
 
-// Normal on its second card, first chip, as the paste and drop cases start.
+// Normal on its second card, first chip.
 void startOnSecondCard(const WidgetDeck &deck)
 {
     deck.reset();
@@ -179,6 +180,32 @@ void CardRollerKeyboardTest::copyCurrentChip()
     QCOMPARE(QGuiApplication::clipboard()->text(),
              WidgetDeck::deckColor(pageIndex, rowIndex).name(QColor::HexRgb).toUpper()
                  + QLatin1Char('\t') + label);
+}
+
+// A window shortcut on Ctrl+C, as another widget may have, does not take the key from the
+// focused roller.
+void CardRollerKeyboardTest::copyBeforeWindowShortcuts()
+{
+    startOnSecondCard(m_deck);
+    QWidget window;
+    auto *roller = new CardRollerWidget(&window);
+    roller->resize(kRollerSize);
+    auto *shortcut = new QShortcut(QKeySequence::Copy, &window);
+    QSignalSpy activated(shortcut, &QShortcut::activated);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    roller->setFocus();
+    QTRY_VERIFY(roller->hasFocus());
+
+    QGuiApplication::clipboard()->setText(kUntouched);
+    QTest::keyClick(roller, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(activated.count(), 0);
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        WidgetDeck::deckColor(2, 1).name(QColor::HexRgb).toUpper()));
+    // Elsewhere in the window the shortcut works as before.
+    roller->clearFocus();
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(activated.count(), 1);
 }
 
 void CardRollerKeyboardTest::pasteAndDropText_data()

@@ -16,6 +16,7 @@ private Q_SLOTS:
     void focusMark();
     void copyCurrentChip_data();
     void copyCurrentChip();
+    void copyBeforeWindowShortcuts();
     void pasteAndDropText_data();
     void pasteAndDropText();
     void ownChipsKeepTheirPayload();

@@ -169,6 +169,8 @@ void CardRollerWidget::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     paintFrames(painter);
+    if (hasFocus())
+        paintFocusFrame(painter);
 
     const QUuid collection = StateStore().uuidOfLastUsedCollection();
     const bool maskMto = mtoMasked();
@@ -177,11 +179,6 @@ void CardRollerWidget::paintEvent(QPaintEvent *)
         for (QVector<QRect> &chips : m_chipRects)
             chips.clear();
         return;
-    }
-    if (hasFocus()) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(kFocusColor, 1, Qt::DotLine));
-        painter.drawRect(m_focusRect.adjusted(0, 0, -1, -1));
     }
     QRect selection;
     for (int card : std::as_const(m_paintOrder))
@@ -205,6 +202,13 @@ void CardRollerWidget::paintFrames(QPainter &painter) const
         painter.setPen(kFrameLine);
         painter.drawRect(card.adjusted(0, 0, -1, -1));
     }
+}
+
+void CardRollerWidget::paintFocusFrame(QPainter &painter) const
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kFocusColor, 1, Qt::DotLine));
+    painter.drawRect(m_focusRect.adjusted(0, 0, -1, -1));
 }
 
 QString CardRollerWidget::cardTitle(int card) const
@@ -274,8 +278,6 @@ CardRollerWidget::ChipHit CardRollerWidget::chipAt(const QPoint &position) const
 
 bool CardRollerWidget::isMaskedChip(const ChipHit &hit, bool maskMto) const
 {
-    if (!maskMto)
-        return false;
     const std::vector<DB::ColorEntry> &rows = m_shownPages.at(hit.card).rows;
     return hit.row < int(rows.size()) && isMasked(rows.at(hit.row), maskMto);
 }

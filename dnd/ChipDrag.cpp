@@ -29,12 +29,12 @@ QColor withAlpha(QColor color, int alpha)
     return color;
 }
 
-Qt::DropAction runDrag(QWidget *source, const QPixmap &pixmap, const QByteArray &payload)
+Qt::DropAction runDrag(QWidget *source, const QPixmap &pixmap, QMimeData *mime)
 {
     auto *drag = new QDrag(source);
     drag->setPixmap(pixmap);
     drag->setHotSpot(QPoint(0, 0));
-    drag->setMimeData(payloadMimeData(payload));
+    drag->setMimeData(mime);
     return drag->exec(Qt::CopyAction, Qt::CopyAction);
 }
 
@@ -67,13 +67,13 @@ Qt::DropAction startChipDrag(QWidget *source, DragSource from, const QUuid &coll
                              const DB::ColorEntry &entry)
 {
     return runDrag(source, dragPixmap(QColor(entry.red, entry.green, entry.blue), entry.code()),
-                   chipPayload(from, collection, entry));
+                   chipMimeData(from, collection, entry));
 }
 
 Qt::DropAction startColorDrag(QWidget *source, DragSource from, const QColor &color,
                               const QString &label, const QString &name1, const QString &name2)
 {
-    return runDrag(source, dragPixmap(color, label), colorPayload(from, color, name1, name2));
+    return runDrag(source, dragPixmap(color, label), colorMimeData(from, color, name1, name2));
 }
 
 } // namespace Corvane

@@ -2,6 +2,7 @@
 
 #include "CardQueries.h"
 #include "ColorEntry.h"
+#include "ColorText.h"
 #include "JsonCodec.h"
 
 #include <QMimeData>
@@ -69,6 +70,23 @@ QMimeData *payloadMimeData(const QByteArray &payload)
 {
     auto *mime = new QMimeData;
     mime->setData(kMimeType, payload);
+    return mime;
+}
+
+QMimeData *chipMimeData(DragSource source, const QUuid &collection, const DB::ColorEntry &entry)
+{
+    QMimeData *mime = payloadMimeData(chipPayload(source, collection, entry));
+    mime->setText(chipText(entry));
+    mime->setColorData(QColor(entry.red, entry.green, entry.blue));
+    return mime;
+}
+
+QMimeData *colorMimeData(DragSource source, const QColor &color, const QString &name1,
+                         const QString &name2)
+{
+    QMimeData *mime = payloadMimeData(colorPayload(source, color, name1, name2));
+    mime->setText(colorText(color));
+    mime->setColorData(QColor(color.red(), color.green(), color.blue()));
     return mime;
 }
 

@@ -31,6 +31,13 @@ QByteArray colorPayload(DragSource source, const QColor &color, const QString &n
 // New mime data that carries only `payload` under the payload's MIME type.
 QMimeData *payloadMimeData(const QByteArray &payload);
 
+// New mime data for a drag out of the picker: the payload, and for other programs the
+// colour and its plain text ("#RRGGBB", a tab and the label for a chip; "#RRGGBB" alone
+// for a bare colour).
+QMimeData *chipMimeData(DragSource source, const QUuid &collection, const DB::ColorEntry &entry);
+QMimeData *colorMimeData(DragSource source, const QColor &color, const QString &name1,
+                         const QString &name2);
+
 // Reading a drop; `mime` may be null.
 bool hasChipPayload(const QMimeData *mime);
 // The "from" value when it is a DragSource (1 to 4), else 0.

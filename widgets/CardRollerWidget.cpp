@@ -5,6 +5,7 @@
 #include "CollectionRegistry.h"
 #include "CollectionSettings.h"
 #include "ColorMath.h"
+#include "ColorText.h"
 #include "DragPayload.h"
 #include "InterfaceFonts.h"
 #include "MainWidget.h"
@@ -14,15 +15,19 @@
 #include "ThemeResources.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace Corvane {
 
@@ -37,23 +42,34 @@ constexpr QSize kMtoPlaceholderSize(96, 50);
 constexpr int kChipOutlineLightness = 150;
 constexpr int kChipOutlineAlpha = 32;
 constexpr qreal kSelectionWidth = 2.0;
+// The focus frame takes the place of the current card's outer shadow line, which keeps it
+// inside the widget and clear of the side cards.
+constexpr int kFocusMargin = 2;
 
 const QColor kFrameShadowOuter(64, 64, 64, 24);
 const QColor kFrameShadowInner(64, 64, 64, 48);
 const QColor kFrameLine(64, 64, 64, 255);
 const QColor kSelectionColor(255, 255, 255, 224);
+const QColor kFocusColor(255, 255, 255, 192);
 const QString kMtoImageKey = QStringLiteral("image.mto");
 // Tall and deep glyphs, so that every title fits the measured line.
 const QString kTitleSample = QStringLiteral("\u0102\u0081g");
 
 // Chips come back from the schemers, My Palette and the trend colours; the roller's own
-// chips are refused.
-bool acceptedSource(const QMimeData *mime)
+// chips are refused. Without the picker's payload, a "#RRGGBB" text is taken.
+bool acceptedDrop(const QMimeData *mime)
 {
-    if (!hasChipPayload(mime))
-        return false;
+    if (!hasChipPayload(mime)) {
+        QColor color;
+        return colorFromMimeText(mime, color);
+    }
     const int source = payloadSource(mime);
     return source == ColorSchemer || source == MyPalette || source == ColorVistral;
+}
+
+bool isMasked(const DB::ColorEntry &entry, bool maskMto)
+{
+    return maskMto && entry.isMto;
 }
 
 } // namespace
@@ -100,6 +116,8 @@ void CardRollerWidget::updateGeometryRects()
         m_titleRects[card] = rectFromCorners(m_cardRects[card].left(), 0, m_cardRects[card].right(),
                                              titleHeight + 1);
     m_dropArea = rectFromCorners(kOuterMargin, top, w - 1 - kOuterMargin, bottom);
+    m_focusRect = m_cardRects[MiddleCard].adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin,
+                                                   kFocusMargin);
 }
 
 QVector<QRect> CardRollerWidget::chipLayout(const QRect &cardRect, int rowCount)
@@ -151,6 +169,8 @@ void CardRollerWidget::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     paintFrames(painter);
+    if (hasFocus())
+        paintFocusFrame(painter);
 
     const QUuid collection = StateStore().uuidOfLastUsedCollection();
     const bool maskMto = mtoMasked();
@@ -182,6 +202,13 @@ void CardRollerWidget::paintFrames(QPainter &painter) const
         painter.setPen(kFrameLine);
         painter.drawRect(card.adjusted(0, 0, -1, -1));
     }
+}
+
+void CardRollerWidget::paintFocusFrame(QPainter &painter) const
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kFocusColor, 1, Qt::DotLine));
+    painter.drawRect(m_focusRect.adjusted(0, 0, -1, -1));
 }
 
 QString CardRollerWidget::cardTitle(int card) const
@@ -251,10 +278,8 @@ CardRollerWidget::ChipHit CardRollerWidget::chipAt(const QPoint &position) const
 
 bool CardRollerWidget::isMaskedChip(const ChipHit &hit, bool maskMto) const
 {
-    if (!maskMto)
-        return false;
     const std::vector<DB::ColorEntry> &rows = m_shownPages.at(hit.card).rows;
-    return hit.row < int(rows.size()) && rows.at(hit.row).isMto;
+    return hit.row < int(rows.size()) && isMasked(rows.at(hit.row), maskMto);
 }
 
 void CardRollerWidget::mousePressEvent(QMouseEvent *event)
@@ -315,6 +340,120 @@ void CardRollerWidget::wheelEvent(QWheelEvent *event)
     emit roll(event->angleDelta().y() >= 0 ? DirectionBackward : DirectionForward);
 }
 
+// Copy and paste reach the roller before any window shortcut on the same keys.
+bool CardRollerWidget::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void CardRollerWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copyCurrentChip();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteColor();
+        return;
+    }
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit roll(DirectionBackward);
+        break;
+    case Qt::Key_Right:
+        emit roll(DirectionForward);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        moveRowByKey(event->key());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool CardRollerWidget::loadCurrentCard(DB::ColorPage &page) const
+{
+    const QUuid collection = StateStore().uuidOfLastUsedCollection();
+    return DB::loadPageByIndex(collection, StateStore().pageIndex(collection), page)
+        == DB::StatusOk;
+}
+
+void CardRollerWidget::moveRowByKey(int key)
+{
+    DB::ColorPage page;
+    if (!loadCurrentCard(page))
+        return;
+    const bool maskMto = mtoMasked();
+    QVector<int> rows;
+    for (const DB::ColorEntry &entry : page.rows) {
+        if (!isMasked(entry, maskMto))
+            rows.append(entry.rowIndex);
+    }
+    if (rows.isEmpty())
+        return;
+    const int current = StateStore().rowIndex(StateStore().uuidOfLastUsedCollection());
+    int target = current;
+    if (key == Qt::Key_Home) {
+        target = rows.first();
+    } else if (key == Qt::Key_End) {
+        target = rows.last();
+    } else if (key == Qt::Key_Up) {
+        const auto above = std::find_if(rows.crbegin(), rows.crend(),
+                                        [current](int row) { return row < current; });
+        if (above != rows.crend())
+            target = *above;
+    } else {
+        const auto below = std::find_if(rows.cbegin(), rows.cend(),
+                                        [current](int row) { return row > current; });
+        if (below != rows.cend())
+            target = *below;
+    }
+    if (target != current)
+        emit rowChangedInteractively(target);
+}
+
+// The current chip as "#RRGGBB", a tab and its label; a chip behind the overlay is not
+// given away.
+void CardRollerWidget::copyCurrentChip() const
+{
+    DB::ColorPage page;
+    if (!loadCurrentCard(page))
+        return;
+    const int current = StateStore().rowIndex(StateStore().uuidOfLastUsedCollection());
+    const bool maskMto = mtoMasked();
+    for (const DB::ColorEntry &entry : page.rows) {
+        if (entry.rowIndex == current && !isMasked(entry, maskMto)) {
+            QGuiApplication::clipboard()->setText(chipText(entry));
+            return;
+        }
+    }
+}
+
+void CardRollerWidget::pasteColor()
+{
+    QColor color;
+    if (!colorFromMimeText(QGuiApplication::clipboard()->mimeData(), color))
+        return;
+    QUuid collection;
+    DB::ColorEntry row;
+    if (colorTarget(color, QString(), QString(), collection, row))
+        goToChip(collection, row);
+}
+
 // Only chips of the current card can be dragged away.
 void CardRollerWidget::startDragAt(const QPoint &position)
 {
@@ -329,7 +468,7 @@ void CardRollerWidget::startDragAt(const QPoint &position)
 
 void CardRollerWidget::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (acceptedSource(event->mimeData()))
+    if (acceptedDrop(event->mimeData()))
         event->acceptProposedAction();
 }
 
@@ -337,23 +476,31 @@ void CardRollerWidget::dragMoveEvent(QDragMoveEvent *event)
 {
     event->setDropAction(Qt::IgnoreAction);
     event->ignore();
-    if (acceptedSource(event->mimeData()) && m_dropArea.contains(event->position().toPoint()))
+    if (acceptedDrop(event->mimeData()) && m_dropArea.contains(event->position().toPoint()))
         event->acceptProposedAction();
 }
 
-// A dropped chip or colour brings its card and row into view, switching collection first
-// when it belongs to another one.
+// A dropped chip or colour, or a colour's text, brings its card and row into view.
 void CardRollerWidget::dropEvent(QDropEvent *event)
 {
-    if (!hasChipPayload(event->mimeData())) {
+    const QMimeData *mime = event->mimeData();
+    QColor textColor;
+    const bool payload = hasChipPayload(mime);
+    if (!payload && !colorFromMimeText(mime, textColor)) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
     QUuid collection;
     DB::ColorEntry row;
-    if (!dropTarget(event->mimeData(), collection, row))
-        return;
+    const bool found = payload ? dropTarget(mime, collection, row)
+                               : colorTarget(textColor, QString(), QString(), collection, row);
+    if (found)
+        goToChip(collection, row);
+}
+
+void CardRollerWidget::goToChip(const QUuid &collection, const DB::ColorEntry &row)
+{
     DB::ColorPage page;
     if (DB::loadPageById(collection, row.pageId, true, page) != DB::StatusOk)
         return;
@@ -382,6 +529,12 @@ bool CardRollerWidget::dropTarget(const QMimeData *mime, QUuid &collection,
     QString name2;
     decodeColor(mime, color);
     decodeNames(mime, name1, name2);
+    return colorTarget(color, name1, name2, collection, row);
+}
+
+bool CardRollerWidget::colorTarget(const QColor &color, const QString &name1, const QString &name2,
+                                   QUuid &collection, DB::ColorEntry &row) const
+{
     bool found = false;
     for (const QString &name : {name1, name2}) {
         if (!name.isEmpty() && DB::findRowByCodeInEnabledCollections(name, row) == DB::StatusOk) {

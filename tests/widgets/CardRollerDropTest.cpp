@@ -21,14 +21,6 @@ namespace {
 const QString kDeckFile = QStringLiteral("widgets.db");
 const QString kDeltaIntervals = QStringLiteral("cie2000.delta.intervals");
 
-DB::ColorEntry deckChip(const QUuid &collection, int pageIndex, int rowIndex)
-{
-    DB::ColorEntry entry;
-    if (DB::loadRowAt(collection, pageIndex, rowIndex, entry) != DB::StatusOk)
-        qFatal("deck chip missing");
-    return entry;
-}
-
 } // namespace
 
 void CardRollerDropTest::init()
@@ -58,7 +50,7 @@ void CardRollerDropTest::dropSources()
     main.show();
     CardRollerWidget *roller = main.cardRoller();
     const auto mime = Test::chipMime(DragSource(source), WidgetDeck::normal,
-                                     deckChip(WidgetDeck::normal, 3, 2));
+                                     WidgetDeck::chip(WidgetDeck::normal, 3, 2));
     const Test::DropAnswer answer = dragAndDrop(*roller, roller->dropArea().center(), mime.get());
     QCOMPARE(answer.enterAccepted, accepted);
     QCOMPARE(answer.moveAccepted, accepted);
@@ -102,7 +94,7 @@ void CardRollerDropTest::dropChip()
             [&](int row) { received << QStringLiteral("row %1").arg(row); });
 
     const auto mime
-        = Test::chipMime(MyPalette, collection, deckChip(collection, pageIndex, rowIndex));
+        = Test::chipMime(MyPalette, collection, WidgetDeck::chip(collection, pageIndex, rowIndex));
     dragAndDrop(*roller, roller->dropArea().center(), mime.get());
     QCOMPARE(received, expected);
     const StateStore store;

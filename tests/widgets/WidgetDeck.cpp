@@ -1,8 +1,10 @@
 #include "WidgetDeck.h"
 
+#include "CardQueries.h"
 #include "CollectionSettings.h"
 #include "Enums.h"
 #include "StateStore.h"
+#include "StatusCodes.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -125,6 +127,14 @@ WidgetDeck::WidgetDeck()
 QColor WidgetDeck::deckColor(int pageIndex, int rowIndex)
 {
     return QColor(40 * pageIndex, 50 * rowIndex, 200 - 30 * rowIndex);
+}
+
+DB::ColorEntry WidgetDeck::chip(const QUuid &collection, int pageIndex, int rowIndex)
+{
+    DB::ColorEntry entry;
+    if (DB::loadRowAt(collection, pageIndex, rowIndex, entry) != DB::StatusOk)
+        qFatal("deck chip missing");
+    return entry;
 }
 
 void WidgetDeck::reset(const QUuid &collection) const

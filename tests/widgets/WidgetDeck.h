@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CollectionFixture.h"
+#include "ColorEntry.h"
 
 #include <QColor>
 #include <QUuid>
@@ -28,6 +29,8 @@ public:
     WidgetDeck();
 
     static QColor deckColor(int pageIndex, int rowIndex);
+    // The chip at a card and row of the deck; a missing chip ends the test run.
+    static DB::ColorEntry chip(const QUuid &collection, int pageIndex, int rowIndex);
 
     // Starts a test afresh: no per-user state, `collection` as the last-used collection
     // with its orders and settings loaded.

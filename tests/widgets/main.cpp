@@ -2,6 +2,7 @@
 #include "CaptureDialogsTest.h"
 #include "CaptureWatchTest.h"
 #include "CardRollerDropTest.h"
+#include "CardRollerKeyboardTest.h"
 #include "CardRollerTest.h"
 #include "CollectionSelectTest.h"
 #include "ColorWheelTest.h"
@@ -19,4 +20,4 @@
 TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, TabPagesTest,
                   MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest,
                   MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest,
-                  PaletteExchangeTest, BrokenCollectionWidgetTest)
+                  PaletteExchangeTest, BrokenCollectionWidgetTest, CardRollerKeyboardTest)

@@ -1,0 +1,47 @@
+#include "ColorText.h"
+
+#include "ColorEntry.h"
+#include "PaletteModel.h"
+
+#include <QMimeData>
+#include <QRegularExpression>
+
+namespace Corvane {
+
+namespace {
+
+const QRegularExpression kColorPattern(QStringLiteral("^\\s*#([0-9A-Fa-f]{6})\\s*$"));
+constexpr int kHexBase = 16;
+
+} // namespace
+
+QString colorText(const QColor &color)
+{
+    return color.name(QColor::HexRgb).toUpper();
+}
+
+QString chipText(const DB::ColorEntry &entry)
+{
+    return colorText(QColor(entry.red, entry.green, entry.blue)) + QLatin1Char('\t')
+        + PaletteModel::chipLabel(entry);
+}
+
+bool parseColorText(const QString &text, QColor &color)
+{
+    const QRegularExpressionMatch match = kColorPattern.match(text);
+    if (!match.hasMatch())
+        return false;
+    bool ok = false;
+    const uint rgb = match.captured(1).toUInt(&ok, kHexBase);
+    if (!ok)
+        return false;
+    color = QColor::fromRgb(QRgb(rgb));
+    return true;
+}
+
+bool colorFromMimeText(const QMimeData *mime, QColor &color)
+{
+    return mime && mime->hasText() && parseColorText(mime->text(), color);
+}
+
+} // namespace Corvane

@@ -7,6 +7,7 @@
 #include "MainWidgetTest.h"
 #include "MoodSelectTest.h"
 #include "MyPaletteTest.h"
+#include "MyPaletteUndoTest.h"
 #include "SearchWidgetTest.h"
 #include "TabBarTest.h"
 #include "TabPagesTest.h"
@@ -16,4 +17,5 @@
 
 TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, TabPagesTest,
                   MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest,
-                  MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest)
+                  MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest,
+                  MyPaletteUndoTest)

@@ -1,6 +1,7 @@
 #include "MyPaletteFullWidget.h"
 
 #include "CardQueries.h"
+#include "FocusMark.h"
 #include "ImageButton.h"
 #include "InterfaceFonts.h"
 #include "MainWidget.h"
@@ -172,10 +173,15 @@ void MyPaletteFullWidget::paintEvent(QPaintEvent *event)
         for (int x = 0; x < width(); x += m_barImage.width())
             painter.drawImage(x, 0, m_barImage);
     }
-    if (m_zoomColor != QColor(Qt::transparent)) {
+    if (m_zoomColor != QColor(Qt::transparent))
         painter.fillRect(m_gridRect, m_zoomColor);
-        return;
-    }
+    else
+        paintCells(painter);
+    paintFocusMark(painter, *this);
+}
+
+void MyPaletteFullWidget::paintCells(QPainter &painter) const
+{
     paintGridFrame(painter);
 
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -54,6 +54,8 @@ private:
     // The colour stored for the cell (x = column, y = row); false for an empty cell or one
     // whose chip no longer loads.
     static bool storedCellColor(const QPoint &cell, QColor &color);
+    // The 24 chips in their frame.
+    void paintCells(QPainter &painter) const;
     void paintGridFrame(QPainter &painter) const;
     void createShortcuts();
     // Undoes (or redoes) a change of the main widget's My Palette and shows the result.

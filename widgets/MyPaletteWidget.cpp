@@ -4,6 +4,7 @@
 #include "ChipDrag.h"
 #include "CollectionSettings.h"
 #include "DragPayload.h"
+#include "FocusMark.h"
 #include "ImageButton.h"
 #include "InterfaceFonts.h"
 #include "MainWidget.h"
@@ -54,7 +55,6 @@ const QPoint kNoCell(-1, -1);
 const QColor kGridColor(64, 64, 64, 255);
 const QColor kSelectionColor(255, 255, 255, 224);
 const QColor kDropColor(0, 151, 251, 192);
-const QColor kFocusColor(255, 255, 255, 160);
 const QString kBarImageKey = QStringLiteral("image.widget.bar.background");
 const QString kZoomImageKey = QStringLiteral("image.mypalette.zoom");
 const QString kEraseImageKey = QStringLiteral("image.mypalette.eraser");
@@ -341,12 +341,7 @@ void MyPaletteWidget::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(kDropColor, kHighlightWidth));
         painter.drawRect(cellHighlightRect(m_dropCell));
     }
-    // The focus mark: a dotted line just inside the widget's edge.
-    if (hasFocus()) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(kFocusColor, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    paintFocusMark(painter, *this);
 }
 
 void MyPaletteWidget::mousePressEvent(QMouseEvent *event)

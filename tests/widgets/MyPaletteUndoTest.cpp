@@ -303,34 +303,46 @@ void MyPaletteUndoTest::fullViewUndo()
     QCOMPARE(full->grab().toImage().pixelColor(cellCenter), WidgetDeck::deckColor(2, 2));
 }
 
+void MyPaletteUndoTest::focusMark_data()
+{
+    QTest::addColumn<bool>("fullView");
+
+    QTest::newRow("My Palette") << false;
+    QTest::newRow("full view") << true;
+}
+
 // A dotted line inside the widget's edge while it has the focus, and none without.
 void MyPaletteUndoTest::focusMark()
 {
+    QFETCH(bool, fullView);
+
+    const QSize size = fullView ? QSize(800, 600) : kPaletteSize;
     QWidget window;
-    auto *palette = new MyPaletteWidget(&window);
-    palette->setGeometry(QRect(QPoint(0, 0), kPaletteSize));
+    QWidget *marked = fullView ? static_cast<QWidget *>(new MyPaletteFullWidget(&window))
+                               : new MyPaletteWidget(&window);
+    marked->setGeometry(QRect(QPoint(0, 0), size));
     auto *other = new QLineEdit(&window);
-    other->setGeometry(0, kPaletteSize.height(), 100, 20);
-    window.resize(kPaletteSize + QSize(0, 20));
-    QCOMPARE(palette->focusPolicy(), Qt::StrongFocus);
+    other->setGeometry(0, size.height(), 100, 20);
+    window.resize(size + QSize(0, 20));
+    QCOMPARE(marked->focusPolicy(), Qt::StrongFocus);
 
     activate(window, *other);
-    const QImage unfocused = palette->grab().toImage();
-    activate(window, *palette);
-    const QImage focused = palette->grab().toImage();
-    const int middle = kPaletteSize.height() / 2;
-    const int right = kPaletteSize.width() - 1;
-    int marked = 0;
+    const QImage unfocused = marked->grab().toImage();
+    activate(window, *marked);
+    const QImage focused = marked->grab().toImage();
+    const int middle = size.height() / 2;
+    const int right = size.width() - 1;
+    int changed = 0;
     for (int y = middle - 8; y < middle + 8; ++y) {
-        marked += focused.pixel(0, y) != unfocused.pixel(0, y);
-        marked += focused.pixel(right, y) != unfocused.pixel(right, y);
+        changed += focused.pixel(0, y) != unfocused.pixel(0, y);
+        changed += focused.pixel(right, y) != unfocused.pixel(right, y);
     }
     // Dotted: about every other pixel of both edges.
-    QVERIFY2(marked >= 8 && marked <= 24, qPrintable(QString::number(marked)));
+    QVERIFY2(changed >= 8 && changed <= 24, qPrintable(QString::number(changed)));
     // Inside the edge nothing changes.
     QCOMPARE(focused.pixel(2, middle), unfocused.pixel(2, middle));
 
     other->setFocus();
-    QTRY_VERIFY(!palette->hasFocus());
-    QCOMPARE(palette->grab().toImage(), unfocused);
+    QTRY_VERIFY(!marked->hasFocus());
+    QCOMPARE(marked->grab().toImage(), unfocused);
 }

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void copy_data();
     void copy();
     void fullViewUndo();
+    void focusMark_data();
     void focusMark();
 
 private:

@@ -79,20 +79,45 @@ void PaletteModel::restoreFromStore()
 {
     m_selection.clear();
     for (int index = 0; index < cellCount; ++index) {
-        const QPoint cell = cellAt(index);
-        const DB::ItemIndex item = m_store.myPaletteEntry(cell);
-        DB::ColorEntry entry;
-        if (item.rowId > 0 && DB::loadRowById(item.collection, item.rowId, entry) == DB::StatusOk) {
-            Cell &target = m_cells[index];
-            target.item = item;
-            target.color = QColor(entry.red, entry.green, entry.blue);
-            target.label = chipLabel(entry);
-        } else {
-            m_cells[index] = Cell();
-        }
-        if (m_store.myPaletteSelected(cell))
-            m_selection.append(cell);
+        loadCell(index);
+        if (m_store.myPaletteSelected(cellAt(index)))
+            m_selection.append(cellAt(index));
     }
+}
+
+void PaletteModel::loadCell(int index)
+{
+    const DB::ItemIndex item = m_store.myPaletteEntry(cellAt(index));
+    DB::ColorEntry entry;
+    if (item.rowId > 0 && DB::loadRowById(item.collection, item.rowId, entry) == DB::StatusOk) {
+        Cell &target = m_cells[index];
+        target.item = item;
+        target.color = QColor(entry.red, entry.green, entry.blue);
+        target.label = chipLabel(entry);
+    } else {
+        m_cells[index] = Cell();
+    }
+}
+
+PaletteModel::Contents PaletteModel::contents() const
+{
+    Contents contents;
+    for (int index = 0; index < cellCount; ++index)
+        contents.entries[index] = m_store.myPaletteEntry(cellAt(index));
+    contents.description = m_description;
+    return contents;
+}
+
+void PaletteModel::restore(const Contents &contents, bool withDescription)
+{
+    for (int index = 0; index < cellCount; ++index) {
+        const QPoint cell = cellAt(index);
+        if (m_store.myPaletteEntry(cell) != contents.entries[index])
+            m_store.setMyPaletteEntry(cell, contents.entries[index]);
+        loadCell(index);
+    }
+    if (withDescription)
+        setDescription(contents.description);
 }
 
 void PaletteModel::setCell(const QPoint &cell, const QUuid &collection, const DB::ColorEntry &entry)

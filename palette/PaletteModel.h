@@ -34,6 +34,20 @@ public:
         Loaded // the palette was replaced by the file's contents
     };
 
+    // What an undoable change of the palette replaces: the stored chip of every cell (also
+    // one that does not load now) and the description.
+    struct Contents
+    {
+        std::array<DB::ItemIndex, cellCount> entries;
+        QString description;
+
+        bool operator==(const Contents &other) const
+        {
+            return entries == other.entries && description == other.description;
+        }
+        bool operator!=(const Contents &other) const { return !(*this == other); }
+    };
+
     // A model on the user's store, or on the given one.
     explicit PaletteModel(const StateStore &store = StateStore());
 
@@ -60,6 +74,11 @@ public:
     // Reads the cells and the selection from the store. A cell whose stored chip does not
     // parse or no longer loads is empty in memory; its key stays for when it loads again.
     void restoreFromStore();
+
+    Contents contents() const;
+    // Stores the chips of `contents` (and its description when `withDescription`) and reads
+    // the cells back from the store. The selection stays.
+    void restore(const Contents &contents, bool withDescription);
 
     // Puts the chip into the cell and stores it.
     void setCell(const QPoint &cell, const QUuid &collection, const DB::ColorEntry &entry);
@@ -107,6 +126,8 @@ private:
     };
 
     static int indexOf(const QPoint &cell) { return cell.y() * columns + cell.x(); }
+    // Reads cell `index` from the store; empty when its chip does not load.
+    void loadCell(int index);
     void emptyCell(const QPoint &cell);
     void setSelected(const QPoint &cell, bool selected);
 

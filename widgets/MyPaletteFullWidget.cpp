@@ -1,19 +1,24 @@
 #include "MyPaletteFullWidget.h"
 
 #include "CardQueries.h"
+#include "FocusMark.h"
 #include "ImageButton.h"
 #include "InterfaceFonts.h"
+#include "MainWidget.h"
+#include "MyPaletteWidget.h"
 #include "PaletteModel.h"
 #include "RectCorners.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "ThemeResources.h"
 #include "VeltraCustomStyle.h"
+#include "WidgetShortcuts.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSlider>
+#include <QUndoStack>
 
 namespace Corvane {
 
@@ -79,10 +84,31 @@ MyPaletteFullWidget::MyPaletteFullWidget(QWidget *parent) : QWidget(parent)
     m_sliderStyle->handleImage = DB::systemThemeImage(kHandleKey, kSliderPlaceholder);
     m_backgroundSlider->setStyle(m_sliderStyle);
 
+    createShortcuts();
     update();
     connect(m_backgroundSlider, &QSlider::valueChanged, this,
             &MyPaletteFullWidget::backgroundColorSliderValueChanged);
     connect(m_backButton, &QAbstractButton::clicked, this, &MyPaletteFullWidget::backClicked);
+}
+
+void MyPaletteFullWidget::createShortcuts()
+{
+    addWidgetShortcut(this, QKeySequence::Undo, [this] { stepPaletteHistory(true); });
+    addWidgetShortcut(this, paletteRedoKeys(), [this] { stepPaletteHistory(false); });
+}
+
+// The history belongs to My Palette, which the main widget owns next to this view.
+void MyPaletteFullWidget::stepPaletteHistory(bool undo)
+{
+    if (!currentMainWidget || !currentMainWidget->myPalette())
+        return;
+    QUndoStack *stack = currentMainWidget->myPalette()->undoStack();
+    if (undo)
+        stack->undo();
+    else
+        stack->redo();
+    m_zoomColor = Qt::transparent;
+    update();
 }
 
 void MyPaletteFullWidget::selectedCollectionChanged(const QUuid &)
@@ -147,10 +173,15 @@ void MyPaletteFullWidget::paintEvent(QPaintEvent *event)
         for (int x = 0; x < width(); x += m_barImage.width())
             painter.drawImage(x, 0, m_barImage);
     }
-    if (m_zoomColor != QColor(Qt::transparent)) {
+    if (m_zoomColor != QColor(Qt::transparent))
         painter.fillRect(m_gridRect, m_zoomColor);
-        return;
-    }
+    else
+        paintCells(painter);
+    paintFocusMark(painter, *this);
+}
+
+void MyPaletteFullWidget::paintCells(QPainter &painter) const
+{
     paintGridFrame(painter);
 
     painter.setRenderHint(QPainter::Antialiasing, false);

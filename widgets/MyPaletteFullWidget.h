@@ -16,7 +16,8 @@ class VeltraCustomStyle;
 // The enlarged view of My Palette: the 24 cells as large chips on a grey ground whose
 // lightness the slider sets. A click on a chip fills the grid area with its colour; the
 // next click returns to the grid. The cells are read from the state store at every paint,
-// so the view always shows what My Palette stored last.
+// so the view always shows what My Palette stored last. Ctrl+Z and Ctrl+Shift+Z undo and
+// redo My Palette's changes here too.
 class MyPaletteFullWidget : public QWidget
 {
     Q_OBJECT
@@ -53,7 +54,12 @@ private:
     // The colour stored for the cell (x = column, y = row); false for an empty cell or one
     // whose chip no longer loads.
     static bool storedCellColor(const QPoint &cell, QColor &color);
+    // The 24 chips in their frame.
+    void paintCells(QPainter &painter) const;
     void paintGridFrame(QPainter &painter) const;
+    void createShortcuts();
+    // Undoes (or redoes) a change of the main widget's My Palette and shows the result.
+    void stepPaletteHistory(bool undo);
 
     QImage m_barImage;
     QRect m_barRect;

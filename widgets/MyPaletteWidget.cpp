@@ -4,16 +4,20 @@
 #include "ChipDrag.h"
 #include "CollectionSettings.h"
 #include "DragPayload.h"
+#include "FocusMark.h"
 #include "ImageButton.h"
 #include "InterfaceFonts.h"
 #include "MainWidget.h"
+#include "PaletteChangeCommand.h"
 #include "RectCorners.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "TaskButton.h"
 #include "ThemeResources.h"
+#include "WidgetShortcuts.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
@@ -25,6 +29,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -44,6 +49,7 @@ constexpr QSize kButtonPlaceholder(16, 16);
 constexpr QSize kMainBackgroundPlaceholder(16, 16);
 constexpr QSize kQuestionIconPlaceholder(128, 128);
 constexpr QSize kQuestionIconSize(48, 48);
+constexpr int kUndoLimit = 100;
 const QPoint kNoCell(-1, -1);
 
 const QColor kGridColor(64, 64, 64, 255);
@@ -106,6 +112,10 @@ MyPaletteWidget::MyPaletteWidget(QWidget *parent) : QWidget(parent)
     QCoreApplication::postEvent(m_descriptionEdit,
                                 new QFocusEvent(QEvent::FocusOut, Qt::OtherFocusReason));
 
+    m_undoStack = new QUndoStack(this);
+    m_undoStack->setUndoLimit(kUndoLimit);
+    createShortcuts();
+
     restoreFromSettings(lastUsedCollection());
     updateButtons();
 
@@ -123,6 +133,64 @@ ImageButton *MyPaletteWidget::createButton(const QString &imageKey)
     auto *button = new ImageButton(image, image, this);
     button->resize(image.size() + QSize(kButtonPadding, kButtonPadding));
     return button;
+}
+
+// The shortcuts work while the palette or its description edit has the focus; the edit
+// keeps its own undo, copy and Delete keys.
+void MyPaletteWidget::createShortcuts()
+{
+    addWidgetShortcut(this, QKeySequence::Undo, [this] { m_undoStack->undo(); });
+    addWidgetShortcut(this, paletteRedoKeys(), [this] { m_undoStack->redo(); });
+    // Erases exactly when the erase button would.
+    addWidgetShortcut(this, QKeySequence::Delete, [this] { m_eraseButton->click(); });
+    addWidgetShortcut(this, QKeySequence::Copy, [this] { copySelection(); });
+}
+
+void MyPaletteWidget::changeUndoably(bool withDescription, const std::function<void()> &change)
+{
+    const PaletteModel::Contents before = m_model.contents();
+    change();
+    const PaletteModel::Contents after = m_model.contents();
+    if (after == before)
+        return;
+    m_undoStack->push(new PaletteChangeCommand(
+        m_model, before, after, withDescription,
+        [this](bool restoredDescription) { paletteRestored(restoredDescription); }));
+}
+
+void MyPaletteWidget::paletteRestored(bool withDescription)
+{
+    if (withDescription)
+        m_descriptionEdit->setText(m_model.description());
+    update();
+    updateButtons();
+    emit myPaletteChanged();
+}
+
+QString MyPaletteWidget::selectionText() const
+{
+    QStringList lines;
+    for (int index = 0; index < PaletteModel::cellCount; ++index) {
+        const QPoint cell = PaletteModel::cellAt(index);
+        if (m_model.isSelected(cell) && m_model.hasChip(cell))
+            lines.append(m_model.colorAt(cell).name().toUpper() + QLatin1Char('\t')
+                         + m_model.nameAt(cell));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A selection without chips leaves the clipboard as it is.
+void MyPaletteWidget::copySelection()
+{
+    const QString text = selectionText();
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void MyPaletteWidget::takeDescriptionFromEdit()
+{
+    if (m_descriptionEdit->text() != m_model.description())
+        m_model.setDescription(m_descriptionEdit->text());
 }
 
 void MyPaletteWidget::selectedCollectionChanged(const QUuid &collectionId)
@@ -273,6 +341,7 @@ void MyPaletteWidget::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(kDropColor, kHighlightWidth));
         painter.drawRect(cellHighlightRect(m_dropCell));
     }
+    paintFocusMark(painter, *this);
 }
 
 void MyPaletteWidget::mousePressEvent(QMouseEvent *event)
@@ -380,7 +449,7 @@ void MyPaletteWidget::dropEvent(QDropEvent *event)
         QUuid collection;
         DB::ColorEntry entry;
         if (decodeChip(event->mimeData(), collection, entry) == DB::StatusOk) {
-            m_model.dropChip(m_dropCell, collection, entry);
+            changeUndoably(false, [&] { m_model.dropChip(m_dropCell, collection, entry); });
             emit myPaletteChanged();
         }
     }
@@ -396,7 +465,7 @@ void MyPaletteWidget::zoomClicked()
 
 void MyPaletteWidget::eraseClicked()
 {
-    m_model.eraseSelected();
+    changeUndoably(false, [this] { m_model.eraseSelected(); });
     update();
     updateButtons();
     emit myPaletteChanged();
@@ -435,7 +504,7 @@ void MyPaletteWidget::clearPaletteQuestionFinished(int button)
 {
     if (button != QMessageBox::Yes)
         return;
-    m_model.clearPalette(true, false);
+    changeUndoably(false, [this] { m_model.clearPalette(true, false); });
     update();
     updateButtons();
     emit myPaletteChanged();
@@ -462,8 +531,7 @@ bool MyPaletteWidget::eventFilter(QObject *watched, QEvent *event)
 void MyPaletteWidget::savePaletteTo(PaletteFileFormat fileFormat, const QString &path)
 {
     // The file gets the description as it reads now, even before the edit finished.
-    if (m_descriptionEdit->text() != m_model.description())
-        m_model.setDescription(m_descriptionEdit->text());
+    takeDescriptionFromEdit();
     m_model.saveTo(fileFormat, path);
 }
 
@@ -471,7 +539,11 @@ void MyPaletteWidget::savePaletteTo(PaletteFileFormat fileFormat, const QString 
 // file could not be opened at all.
 void MyPaletteWidget::loadPaletteFrom(PaletteFileFormat, const QString &path)
 {
-    if (m_model.loadFrom(path) == PaletteModel::FileNotOpened)
+    // Undo brings back the description as the edit showed it.
+    takeDescriptionFromEdit();
+    PaletteModel::LoadResult result = PaletteModel::FileNotOpened;
+    changeUndoably(true, [&] { result = m_model.loadFrom(path); });
+    if (result == PaletteModel::FileNotOpened)
         return;
     m_descriptionEdit->setText(m_model.description());
     update();

@@ -10,9 +10,11 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLineEdit;
 class QMessageBox;
+class QUndoStack;
 
 namespace Corvane {
 
@@ -21,7 +23,9 @@ class ImageButton;
 // My Palette: 4 × 6 cells into which chips are dropped from the card roller and the
 // schemers. Cells are selected by clicks (Control adds and removes); a chip dropped on a
 // selected cell fills the whole selection. Every change goes through the palette model,
-// which writes it to the state store at once.
+// which writes it to the state store at once. Drops, erases, clears and loads can be undone
+// (Ctrl+Z) and redone (Ctrl+Shift+Z); Delete erases the selected cells and Ctrl+C copies them
+// as text.
 class MyPaletteWidget : public QWidget
 {
     Q_OBJECT
@@ -53,6 +57,10 @@ public:
     QLineEdit *descriptionEdit() const { return m_descriptionEdit; }
     // The clear question, once the clear button was pressed.
     QMessageBox *clearQuestion() const { return m_clearQuestion; }
+    // The undo steps of the palette's changes; the full view undoes through it too.
+    QUndoStack *undoStack() const { return m_undoStack; }
+    // The selected cells that hold a chip, in reading order, one "#RRGGBB<TAB>label" a line.
+    QString selectionText() const;
 
 signals:
     void zoomMyPaletteClicked();
@@ -86,6 +94,14 @@ protected:
 
 private:
     ImageButton *createButton(const QString &imageKey);
+    void createShortcuts();
+    // Runs `change` and makes it one undo step when it changed the stored contents.
+    void changeUndoably(bool withDescription, const std::function<void()> &change);
+    // Shows the palette again after an undo or redo and reports the change.
+    void paletteRestored(bool withDescription);
+    void copySelection();
+    // The model takes the description as the edit shows it, also before the edit finished.
+    void takeDescriptionFromEdit();
     void restoreFromSettings(const QUuid &collection);
     void updateButtons();
     void layoutButtons();
@@ -110,6 +126,7 @@ private:
     ImageButton *m_gridButton = nullptr;
     QLineEdit *m_descriptionEdit = nullptr;
     QMessageBox *m_clearQuestion = nullptr;
+    QUndoStack *m_undoStack = nullptr;
 };
 
 } // namespace Corvane

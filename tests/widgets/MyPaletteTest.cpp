@@ -7,6 +7,7 @@
 #include "MainWidget.h"
 #include "MyPaletteFullWidget.h"
 #include "MyPaletteWidget.h"
+#include "PaletteDriving.h"
 #include "PaletteFileDialogs.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
@@ -22,34 +23,16 @@
 #include <QTest>
 
 using namespace Corvane;
+using Corvane::Test::clickCell;
 using Corvane::Test::dragAndDrop;
+using Corvane::Test::dropChip;
+using Corvane::Test::kPaletteSize;
+using Corvane::Test::normalChip;
 using Corvane::Test::WidgetDeck;
 
 namespace {
 
-// About the size My Palette gets in the main widget.
-constexpr QSize kPaletteSize(566, 240);
 constexpr QSize kFullSize(800, 600);
-
-DB::ColorEntry normalChip(int pageIndex, int rowIndex)
-{
-    DB::ColorEntry entry;
-    if (DB::loadRowAt(WidgetDeck::normal, pageIndex, rowIndex, entry) != DB::StatusOk)
-        qFatal("deck chip missing");
-    return entry;
-}
-
-void clickCell(MyPaletteWidget &palette, const QPoint &cell,
-               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::mouseClick(&palette, Qt::LeftButton, modifiers, palette.cellRect(cell).center());
-}
-
-void dropChip(MyPaletteWidget &palette, const QPoint &cell, const DB::ColorEntry &entry)
-{
-    const auto mime = Test::chipMime(CardRoller, WidgetDeck::normal, entry);
-    dragAndDrop(palette, palette.cellRect(cell).center(), mime.get());
-}
 
 QList<QPoint> storedSelection()
 {

@@ -9,6 +9,7 @@
 #include "MainWidgetTest.h"
 #include "MoodSelectTest.h"
 #include "MyPaletteTest.h"
+#include "MyPaletteUndoTest.h"
 #include "PaletteExchangeTest.h"
 #include "SearchWidgetTest.h"
 #include "TabBarTest.h"
@@ -20,4 +21,5 @@
 TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, TabPagesTest,
                   MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest,
                   MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest,
-                  PaletteExchangeTest, BrokenCollectionWidgetTest, CardRollerKeyboardTest)
+                  PaletteExchangeTest, BrokenCollectionWidgetTest, CardRollerKeyboardTest,
+                  MyPaletteUndoTest)

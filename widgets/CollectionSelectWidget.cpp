@@ -88,8 +88,12 @@ CollectionSelectWidget::CollectionSelectWidget(QWidget *parent) : QWidget(parent
     passBackgroundToDropDownButton();
 }
 
+// The list's own destruction sends it events; they must not reach this filter, which would
+// treat the half-destroyed list as a list widget.
 CollectionSelectWidget::~CollectionSelectWidget()
 {
+    if (m_collectionList)
+        m_collectionList->removeEventFilter(this);
     delete m_collectionList.data();
 }
 

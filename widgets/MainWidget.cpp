@@ -208,6 +208,8 @@ MainWidget::MainWidget(MainWidget **current, QWidget *parent) : QWidget(parent),
 // Deleting the help files removes them from the disk.
 MainWidget::~MainWidget()
 {
+    // Deleting the children moves the keyboard focus; by then this is no main widget any more.
+    disconnect(qApp, &QApplication::focusChanged, this, &MainWidget::onKeyboardFocusChanged);
     qDeleteAll(m_helpFiles);
     if (m_current && *m_current == this)
         *m_current = nullptr;

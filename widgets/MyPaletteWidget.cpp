@@ -127,6 +127,13 @@ MyPaletteWidget::MyPaletteWidget(QWidget *parent) : QWidget(parent)
             &MyPaletteWidget::paletteDescriptionEditFinished);
 }
 
+// Destroying the description edit takes its focus, which finishes its editing; by then this
+// is no palette widget any more.
+MyPaletteWidget::~MyPaletteWidget()
+{
+    disconnect(m_descriptionEdit, nullptr, this, nullptr);
+}
+
 ImageButton *MyPaletteWidget::createButton(const QString &imageKey)
 {
     const QImage image = DB::systemThemeImage(imageKey, kButtonPlaceholder);

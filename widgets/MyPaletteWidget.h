@@ -32,6 +32,7 @@ class MyPaletteWidget : public QWidget
 
 public:
     explicit MyPaletteWidget(QWidget *parent = nullptr);
+    ~MyPaletteWidget() override;
 
     const PaletteModel &model() const { return m_model; }
 

@@ -2,6 +2,7 @@
 
 #include "ChipDrag.h"
 #include "CollectionSettings.h"
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "RichToolTip.h"
@@ -124,6 +125,7 @@ void ColorSchemerDuvalineWidget::paintEvent(QPaintEvent *)
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     painter.drawText(hint, flags, text);
     painter.drawText(hint, flags, text);
+    paintFocusMark(painter, *this);
 }
 
 void ColorSchemerDuvalineWidget::mousePressEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 #include "CollectionRegistry.h"
 #include "CollectionSettings.h"
 #include "ColorMath.h"
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "RichToolTip.h"
@@ -473,6 +474,7 @@ void ColorSchemerWidget::paintEvent(QPaintEvent *)
     drawButtons(painter, kind, neutralSubKind);
     drawChips(painter);
     drawDragHint(painter, current);
+    paintFocusMark(painter, *this);
 }
 
 void ColorSchemerWidget::drawButtons(QPainter &painter, int selectedKind, int neutralSubKind) const

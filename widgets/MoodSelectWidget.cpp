@@ -1,6 +1,7 @@
 #include "MoodSelectWidget.h"
 
 #include "CollectionSettings.h"
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "RichToolTip.h"
@@ -236,6 +237,7 @@ void MoodSelectWidget::paintEvent(QPaintEvent *)
     default:
         break;
     }
+    paintFocusMark(painter, *this);
 }
 
 void MoodSelectWidget::paintNormal(QPainter &painter, const QUuid &collection)

@@ -1,7 +1,9 @@
 #include "MyPaletteUndoTest.h"
 
+#include "ColorSchemerWidget.h"
 #include "ImageButton.h"
 #include "MainWidget.h"
+#include "MoodSelectWidget.h"
 #include "MyPaletteFullWidget.h"
 #include "MyPaletteWidget.h"
 #include "PaletteDriving.h"
@@ -305,22 +307,34 @@ void MyPaletteUndoTest::fullViewUndo()
 
 void MyPaletteUndoTest::focusMark_data()
 {
-    QTest::addColumn<bool>("fullView");
+    QTest::addColumn<QString>("widget");
 
-    QTest::newRow("My Palette") << false;
-    QTest::newRow("full view") << true;
+    QTest::newRow("My Palette") << "palette";
+    QTest::newRow("full view") << "full view";
+    QTest::newRow("mood panel") << "mood";
+    QTest::newRow("colour schemes page") << "schemer";
 }
 
 // A dotted line inside the widget's edge while it has the focus, and none without.
 void MyPaletteUndoTest::focusMark()
 {
-    QFETCH(bool, fullView);
+    QFETCH(QString, widget);
 
-    const QSize size = fullView ? QSize(800, 600) : kPaletteSize;
     QWidget window;
-    QWidget *marked = fullView ? static_cast<QWidget *>(new MyPaletteFullWidget(&window))
-                               : new MyPaletteWidget(&window);
-    marked->setGeometry(QRect(QPoint(0, 0), size));
+    QWidget *marked = nullptr;
+    if (widget == QLatin1String("palette")) {
+        marked = new MyPaletteWidget(&window);
+        marked->resize(kPaletteSize);
+    } else if (widget == QLatin1String("full view")) {
+        marked = new MyPaletteFullWidget(&window);
+        marked->resize(800, 600);
+    } else if (widget == QLatin1String("mood")) {
+        marked = new MoodSelectWidget(&window);
+    } else {
+        marked = new ColorSchemerWidget(&window);
+        marked->resize(565, 225);
+    }
+    const QSize size = marked->size();
     auto *other = new QLineEdit(&window);
     other->setGeometry(0, size.height(), 100, 20);
     window.resize(size + QSize(0, 20));
@@ -332,13 +346,13 @@ void MyPaletteUndoTest::focusMark()
     const QImage focused = marked->grab().toImage();
     const int middle = size.height() / 2;
     const int right = size.width() - 1;
+    const int rows = std::min(8, middle);
     int changed = 0;
-    for (int y = middle - 8; y < middle + 8; ++y) {
+    for (int y = middle - rows; y < middle + rows; ++y) {
         changed += focused.pixel(0, y) != unfocused.pixel(0, y);
         changed += focused.pixel(right, y) != unfocused.pixel(right, y);
     }
-    // Dotted: about every other pixel of both edges.
-    QVERIFY2(changed >= 8 && changed <= 24, qPrintable(QString::number(changed)));
+    QVERIFY2(changed >= rows && changed <= 3 * rows, qPrintable(QString::number(changed)));
     // Inside the edge nothing changes.
     QCOMPARE(focused.pixel(2, middle), unfocused.pixel(2, middle));
 

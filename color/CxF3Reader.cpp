@@ -21,10 +21,10 @@ namespace {
 const xmlChar kPrefix[] = "cc";
 const xmlChar kNamesExpression[] = "//cc:Object/@Name";
 const xmlChar kObjectsExpression[] = "//cc:Object";
-const xmlChar kSpecificationsExpression[] = "//cc:ColorSpecification";
+const xmlChar kColorSpecsExpression[] = "//cc:ColorSpecification";
 const xmlChar kNameAttribute[] = "Name";
 const xmlChar kIdAttribute[] = "Id";
-const xmlChar kSpecificationAttribute[] = "ColorSpecification";
+const xmlChar kColorSpecAttribute[] = "ColorSpecification";
 
 // Plausible CIELAB values; anything beyond is a broken measurement, not a colour.
 constexpr double kMaxLightness = 110.0;
@@ -105,11 +105,11 @@ QString elementText(const xmlNode *element)
 QHash<QString, QString> illuminantsById(xmlXPathContext *context)
 {
     QHash<QString, QString> illuminants;
-    for (const xmlNode *specification : evaluateNodes(context, kSpecificationsExpression)) {
+    for (const xmlNode *colorSpec : evaluateNodes(context, kColorSpecsExpression)) {
         QString id;
-        const QString illuminant = elementText(
-            childElement(childElement(specification, "TristimulusSpec"), "Illuminant"));
-        if (plainAttributeText(specification, kIdAttribute, id) && !illuminant.isEmpty()
+        const QString illuminant
+            = elementText(childElement(childElement(colorSpec, "TristimulusSpec"), "Illuminant"));
+        if (plainAttributeText(colorSpec, kIdAttribute, id) && !illuminant.isEmpty()
             && !illuminants.contains(id))
             illuminants.insert(id, illuminant);
     }
@@ -140,9 +140,9 @@ void readLab(const xmlNode *object, const QHash<QString, QString> &illuminants,
         notes.append(QStringLiteral("%1: its ColorCIELab has no usable L, A and B").arg(who));
         return;
     }
-    QString specification;
-    plainAttributeText(value, kSpecificationAttribute, specification);
-    capture.illuminant = illuminants.value(specification);
+    QString colorSpec;
+    plainAttributeText(value, kColorSpecAttribute, colorSpec);
+    capture.illuminant = illuminants.value(colorSpec);
     if (capture.illuminant.isEmpty()) {
         capture.lab = lab;
         capture.hasLab = true;

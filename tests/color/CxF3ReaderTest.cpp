@@ -162,7 +162,7 @@ void CxF3ReaderTest::labValues_data()
               "<cc:A>1</cc:A><cc:B>1</cc:B></cc:ColorCIELab></cc:ColorValues></cc:Object>"
               "</cc:CxF>" << QStringList {"X:0:none"}
                                   << "no usable L, A and B";
-    QTest::newRow("specification that is not defined, sRGB-only object")
+    QTest::newRow("undefined ColorSpecification id, sRGB-only object")
         << head
             + "<cc:Object Name=\"X\"><cc:ColorValues><cc:ColorCIELab ColorSpecification="
               "\"Lab-D50\"><cc:L>5</cc:L><cc:A>1</cc:A><cc:B>2</cc:B></cc:ColorCIELab>"

@@ -42,8 +42,8 @@ inline QByteArray cxf3Document(const QList<QPair<QString, QColor>> &objects,
     return text.toUtf8();
 }
 
-// One measurement as CIELAB only: its name (none when null) and the illuminant its colour
-// specification names (none when empty).
+// One measurement as CIELAB only: its name (none when null) and the illuminant named by the
+// ColorSpecification it refers to (none when empty).
 struct LabObject
 {
     QString name;
@@ -65,7 +65,7 @@ inline QByteArray cxf3LabDocument(const QList<LabObject> &objects)
         const QString name = object.name.isNull()
             ? QString()
             : QStringLiteral(" Name=\"%1\"").arg(object.name.toHtmlEscaped());
-        const QString specification = object.illuminant.isEmpty()
+        const QString colorSpec = object.illuminant.isEmpty()
             ? QString()
             : QStringLiteral(" ColorSpecification=\"CS-%1\"").arg(object.illuminant);
         if (!object.illuminant.isEmpty() && !illuminants.contains(object.illuminant))
@@ -75,7 +75,7 @@ inline QByteArray cxf3LabDocument(const QList<LabObject> &objects)
                                "</cc:ColorCIELab></cc:ColorValues></cc:Object>\n")
                     .arg(name)
                     .arg(++id)
-                    .arg(specification)
+                    .arg(colorSpec)
                     .arg(object.l)
                     .arg(object.a)
                     .arg(object.b);

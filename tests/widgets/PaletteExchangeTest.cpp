@@ -2,11 +2,12 @@
 
 #include "CardQueries.h"
 #include "ColorMath.h"
-#include "StatusCodes.h"
 #include "DialogAnswer.h"
 #include "MainWidget.h"
+#include "PaletteDriving.h"
 #include "PaletteFileDialogs.h"
 #include "StateStore.h"
+#include "StatusCodes.h"
 #include "TaskButton.h"
 #include "TestDecks.h"
 #include "WidgetDeck.h"
@@ -20,6 +21,7 @@
 
 using namespace Corvane;
 using Corvane::Test::DialogAnswer;
+using Corvane::Test::normalChip;
 using Corvane::Test::WidgetDeck;
 
 namespace {
@@ -27,14 +29,6 @@ namespace {
 constexpr quint16 kSaveButtonId = 1;
 const QString kDeckFile = QStringLiteral("widgets.db");
 const QString kGimpFilter = QStringLiteral("GIMP palette (*.gpl)");
-
-DB::ColorEntry normalChip(int pageIndex, int rowIndex)
-{
-    DB::ColorEntry entry;
-    if (DB::loadRowAt(WidgetDeck::normal, pageIndex, rowIndex, entry) != DB::StatusOk)
-        qFatal("deck chip missing");
-    return entry;
-}
 
 // Gives every chip of the deck's normal collection the CIELAB value of its RGB colour, so
 // that a colour finds its own chip.

@@ -47,14 +47,19 @@ void matchLabToRgb(WidgetDeck &deck)
     }
 }
 
-// Chooses `filter` and `path` in the next file dialog and accepts it.
+// Chooses `filter` and `path` in the next file dialog and accepts it. A shown dialog leaves
+// its file name edit alone while the edit has focus, so the focus goes first.
 DialogAnswer<QFileDialog> chooseFile(const QString &filter, const QString &path)
 {
     return DialogAnswer<QFileDialog>([filter, path](QFileDialog *dialog) {
         if (!filter.isEmpty())
             dialog->selectNameFilter(filter);
+        if (QWidget *focused = dialog->focusWidget())
+            focused->clearFocus();
         dialog->selectFile(path);
+        const QStringList chosen = dialog->selectedFiles();
         QMetaObject::invokeMethod(dialog, "accept");
+        QCOMPARE(chosen, QStringList {path});
     });
 }
 

@@ -1,5 +1,6 @@
 #include "TaskButton.h"
 
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 
 #include <QLinearGradient>
@@ -83,6 +84,7 @@ void TaskButton::paintEvent(QPaintEvent *)
     // Drawn twice at the same place for a heavier stroke.
     painter.drawText(area, Qt::AlignCenter, text());
     painter.drawText(area, Qt::AlignCenter, text());
+    paintFocusMark(painter, *this);
 }
 
 void TaskButton::mouseMoveEvent(QMouseEvent *event)

@@ -1,5 +1,6 @@
 #include "VeltraCustomStyle.h"
 
+#include "FocusMark.h"
 #include "ImageButton.h"
 
 #include <QApplication>
@@ -466,6 +467,8 @@ void VeltraCustomStyle::drawImageButton(const QStyleOption *option, QPainter *pa
             topLeft += QPoint(1, 1);
         painter->drawImage(topLeft, image);
     }
+    if (option->state & State_HasFocus)
+        paintFocusFrame(*painter, option->rect);
     painter->restore();
 }
 

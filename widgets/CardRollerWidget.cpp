@@ -7,6 +7,7 @@
 #include "ColorMath.h"
 #include "ColorText.h"
 #include "DragPayload.h"
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "MainWidget.h"
 #include "RectCorners.h"
@@ -50,7 +51,6 @@ const QColor kFrameShadowOuter(64, 64, 64, 24);
 const QColor kFrameShadowInner(64, 64, 64, 48);
 const QColor kFrameLine(64, 64, 64, 255);
 const QColor kSelectionColor(255, 255, 255, 224);
-const QColor kFocusColor(255, 255, 255, 192);
 const QString kMtoImageKey = QStringLiteral("image.mto");
 // Tall and deep glyphs, so that every title fits the measured line.
 const QString kTitleSample = QStringLiteral("\u0102\u0081g");
@@ -170,7 +170,7 @@ void CardRollerWidget::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     paintFrames(painter);
     if (hasFocus())
-        paintFocusFrame(painter);
+        paintFocusFrame(painter, m_focusRect);
 
     const QUuid collection = StateStore().uuidOfLastUsedCollection();
     const bool maskMto = mtoMasked();
@@ -202,13 +202,6 @@ void CardRollerWidget::paintFrames(QPainter &painter) const
         painter.setPen(kFrameLine);
         painter.drawRect(card.adjusted(0, 0, -1, -1));
     }
-}
-
-void CardRollerWidget::paintFocusFrame(QPainter &painter) const
-{
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kFocusColor, 1, Qt::DotLine));
-    painter.drawRect(m_focusRect.adjusted(0, 0, -1, -1));
 }
 
 QString CardRollerWidget::cardTitle(int card) const

@@ -82,7 +82,6 @@ private:
     // Loads the middle page and its neighbours; false when one of them does not load.
     bool loadShownPages(const QUuid &collection);
     void paintFrames(QPainter &painter) const;
-    void paintFocusFrame(QPainter &painter) const;
     void paintCard(QPainter &painter, int card, bool maskMto, int currentRow, QRect &selection);
     QString cardTitle(int card) const;
     QPixmap scaledMtoPixmap(const QSize &chipSize) const;

@@ -5,6 +5,7 @@
 #include "CollectionRegistry.h"
 #include "CxF3Reader.h"
 #include "DropDownButton.h"
+#include "FocusMark.h"
 #include "ImageButton.h"
 #include "InterfaceFonts.h"
 #include "StateStore.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QResizeEvent>
@@ -64,6 +66,9 @@ CollectionSelectWidget::CollectionSelectWidget(QWidget *parent) : QWidget(parent
     m_dropDownButton = new DropDownButton(this);
     m_dropDownButton->setFixedSize(kButtonSize);
     m_dropDownButton->setShowArrowDown(1);
+    // The bar itself takes the keys that open the list, so the button is no Tab stop. A click
+    // still focuses it: the open list then stays open until the click closes it.
+    m_dropDownButton->setFocusPolicy(Qt::ClickFocus);
     if (DB::orderedCollectionUuids().size() < 2)
         m_dropDownButton->hide();
 
@@ -198,6 +203,7 @@ void CollectionSelectWidget::paintEvent(QPaintEvent *)
     for (int pass = 0; pass < 2; ++pass)
         painter.drawText(textRect, Qt::TextSingleLine | Qt::AlignHCenter | Qt::AlignVCenter,
                          m_collectionName);
+    paintFocusMark(painter, *this);
 }
 
 void CollectionSelectWidget::reportPendingCollection()
@@ -212,7 +218,7 @@ void CollectionSelectWidget::reportPendingCollection()
 void CollectionSelectWidget::dropDownButtonClicked()
 {
     if (m_collectionList->isVisible()) {
-        m_collectionList->hide();
+        closeList();
         reportPendingCollection();
         return;
     }
@@ -241,8 +247,30 @@ void CollectionSelectWidget::listWidgetItemActivated(QListWidgetItem *item)
         if (data.isValid() && data.canConvert<QString>())
             m_pendingCollection = QUuid::fromString(data.toString());
     }
-    m_collectionList->hide();
+    closeList();
     reportPendingCollection();
+}
+
+// Hides the list; the keyboard focus it had goes back to the bar.
+void CollectionSelectWidget::closeList()
+{
+    if (m_collectionList->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    m_collectionList->hide();
+}
+
+// Space, Return, F4 or Alt+Down open the list, as the drop-down button does.
+void CollectionSelectWidget::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    const bool opens = modifiers == Qt::NoModifier
+        ? key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4
+        : modifiers == Qt::AltModifier && key == Qt::Key_Down;
+    if (opens && !m_dropDownButton->isHidden() && !m_collectionList->isVisible())
+        dropDownButtonClicked();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool CollectionSelectWidget::eventFilter(QObject *watched, QEvent *event)
@@ -260,6 +288,13 @@ bool CollectionSelectWidget::eventFilter(QObject *watched, QEvent *event)
         case QEvent::FocusOut:
             if (QApplication::focusWidget() != m_dropDownButton)
                 m_collectionList->hide();
+            break;
+        case QEvent::KeyPress:
+            // Escape closes the list without a choice.
+            if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+                closeList();
+                return true;
+            }
             break;
         default:
             break;

@@ -58,6 +58,7 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -68,6 +69,7 @@ private:
     void placeCollectionList();
     void passBackgroundToDropDownButton();
     void reportPendingCollection();
+    void closeList();
 
     QImage m_backgroundImage;
     QString m_collectionName;

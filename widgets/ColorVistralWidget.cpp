@@ -1,6 +1,7 @@
 #include "ColorVistralWidget.h"
 
 #include "ColorVistralViewport.h"
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "StateStore.h"
 #include "TabPageHelpers.h"
@@ -45,6 +46,14 @@ void ColorVistralWidget::updateLayout()
 }
 
 void ColorVistralWidget::mouseMoveEvent(QMouseEvent *) { }
+
+// The margins around the viewport are the page's own pixels; they carry the focus mark.
+bool ColorVistralWidget::event(QEvent *event)
+{
+    const bool handled = QScrollArea::event(event);
+    paintFocusMarkAfter(*this, *event);
+    return handled;
+}
 
 void ColorVistralWidget::resizeEvent(QResizeEvent *event)
 {

@@ -24,6 +24,7 @@ public slots:
     void selectedCollectionChanged(const QUuid &collectionId);
 
 protected:
+    bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

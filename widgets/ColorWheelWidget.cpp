@@ -2,10 +2,13 @@
 
 #include "CardQueries.h"
 #include "CollectionSettings.h"
+#include "FocusMark.h"
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "ThemeResources.h"
+#include "WidgetShortcuts.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -193,10 +196,14 @@ void ColorWheelWidget::paintEvent(QPaintEvent *)
 
     // Without segments, or before any segment was stored, there is nothing to point at.
     const int segment = StateStore().segmentIndex(StateStore().uuidOfLastUsedCollection());
-    if (m_segmentCount < 1 || segment < 1)
-        return;
-    const double angle = segmentAngle(segment);
+    if (m_segmentCount >= 1 && segment >= 1)
+        paintPointer(painter, segmentAngle(segment));
+    paintFocusMark(painter, *this);
+}
 
+// The pointer's shaft and head, and the arc over the segment's sector, at `angle`.
+void ColorWheelWidget::paintPointer(QPainter &painter, double angle) const
+{
     painter.setPen(QPen(Qt::white, kShaftWidth));
     painter.drawLine(QLineF(center(), pointAt(m_pointerRadius - kShaftShortening, angle)));
 
@@ -260,14 +267,28 @@ int ColorWheelWidget::confirmedSegment(const QUuid &collection, int segment) con
     return answer;
 }
 
+void ColorWheelWidget::wheelEvent(QWheelEvent *event)
+{
+    stepSegment(event->angleDelta().y() < 0 ? 1 : -1);
+}
+
+// Left and Up turn the wheel like the mouse wheel turned up; Right and Down like turned down.
+void ColorWheelWidget::keyPressEvent(QKeyEvent *event)
+{
+    const int step = arrowKeyStep(*event);
+    if (step == 0)
+        QWidget::keyPressEvent(event);
+    else
+        stepSegment(step);
+}
+
 // Steps to the neighbouring segment that has a card passing the filters. At most one full
 // turn is tried: when no segment has such a card, nothing is reported.
-void ColorWheelWidget::wheelEvent(QWheelEvent *event)
+void ColorWheelWidget::stepSegment(int step)
 {
     if (m_segmentCount < 1)
         return;
     const QUuid collection = StateStore().uuidOfLastUsedCollection();
-    const int step = event->angleDelta().y() < 0 ? 1 : -1;
     int segment = StateStore().segmentIndex(collection);
     for (int tries = 0; tries < m_segmentCount; ++tries) {
         segment += step;

@@ -6,11 +6,14 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 namespace Corvane {
 
 // The dial of colour-wheel segments beside the card roller: a background image, a white
 // pointer aimed at the current segment ("SegmentIndex") and an arc over its sector. Pressing,
-// dragging or turning the mouse wheel reports a segment; the wheel never changes state itself.
+// dragging, turning the mouse wheel or the arrow keys report a segment; the wheel never changes
+// state itself.
 class ColorWheelWidget : public QWidget
 {
     Q_OBJECT
@@ -59,6 +62,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void reload(const QUuid &collection);
@@ -67,6 +71,9 @@ private:
     void appendRange(double from, double to, int segment);
     // Handles a press or a drag at `position`.
     void pointAtSegment(const QPointF &position);
+    // Reports the next segment in direction `step` (+1 or -1) that has a passing card.
+    void stepSegment(int step);
+    void paintPointer(QPainter &painter, double angle) const;
     // The segment the query confirms for `segment` under the current filters, or -1.
     int confirmedSegment(const QUuid &collection, int segment) const;
 

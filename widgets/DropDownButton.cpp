@@ -1,5 +1,6 @@
 #include "DropDownButton.h"
 
+#include "FocusMark.h"
 #include "ThemeResources.h"
 
 #include <QPainter>
@@ -49,6 +50,7 @@ void DropDownButton::paintEvent(QPaintEvent *)
     const QImage &arrow = m_showArrowDown == 1 ? m_arrowDownImage : m_arrowUpImage;
     if (!arrow.isNull())
         painter.drawImage((width() - arrow.width()) / 2, (height() - arrow.height()) / 2, arrow);
+    paintFocusMark(painter, *this);
 }
 
 } // namespace Corvane

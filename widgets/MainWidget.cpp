@@ -11,6 +11,7 @@
 #include "ColorSchemerWidget.h"
 #include "ColorVistralWidget.h"
 #include "ColorWheelWidget.h"
+#include "FocusMark.h"
 #include "HelpButton.h"
 #include "InterfaceFonts.h"
 #include "ModuleValues.h"
@@ -515,6 +516,7 @@ void MainWidget::paintEvent(QPaintEvent *)
     painter.setPen(kSeparatorColor);
     const QRect &selector = m_layout.collectionSelector;
     painter.drawLine(selector.right() + 1, selector.top(), selector.right() + 1, height());
+    paintFocusMark(painter, *this);
 }
 
 bool MainWidget::overBanner(const QPoint &position) const

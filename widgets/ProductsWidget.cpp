@@ -1,16 +1,20 @@
 #include "ProductsWidget.h"
 
 #include "CollectionSettings.h"
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "StateStore.h"
 #include "TabPageHelpers.h"
 #include "VeltraCustomStyle.h"
 #include "VistralQueries.h"
+#include "WidgetShortcuts.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QScrollBar>
 
 #include <vector>
@@ -69,6 +73,25 @@ void ProductsWidget::showEvent(QShowEvent *)
 void ProductsWidget::resizeEvent(QResizeEvent *)
 {
     layoutItems(rect());
+}
+
+// The page paints nothing itself but its focus mark, in the margin around the list.
+void ProductsWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintFocusMark(painter, *this);
+}
+
+// The names run in columns: the arrow keys scroll the list a step back or forward.
+void ProductsWidget::keyPressEvent(QKeyEvent *event)
+{
+    const int step = arrowKeyStep(*event);
+    if (step == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_productList->horizontalScrollBar()->triggerAction(
+        step < 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
 }
 
 void ProductsWidget::layoutItems(const QRect &rect)

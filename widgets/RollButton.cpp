@@ -1,5 +1,6 @@
 #include "RollButton.h"
 
+#include "FocusMark.h"
 #include "ThemeResources.h"
 
 #include <QPainter>
@@ -27,11 +28,12 @@ void RollButton::selectedCollectionChanged(const QUuid &) { }
 void RollButton::paintEvent(QPaintEvent *)
 {
     const QImage &image = isDown() ? m_downImage : m_normalImage;
-    if (image.isNull())
-        return;
     QPainter painter(this);
-    painter.drawImage(
-        rect().translated((width() - image.width()) / 2, (height() - image.height()) / 2), image);
+    if (!image.isNull())
+        painter.drawImage(
+            rect().translated((width() - image.width()) / 2, (height() - image.height()) / 2),
+            image);
+    paintFocusMark(painter, *this);
 }
 
 } // namespace Corvane

@@ -1,5 +1,6 @@
 #include "SearchWidget.h"
 
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "RollButton.h"
@@ -152,6 +153,8 @@ void SearchWidget::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(kFrameColor, 0));
     painter.drawRoundedRect(inner, kFrameRadius, kFrameRadius);
+    // Escape and Return leave the focus on the strip.
+    paintFocusMark(painter, *this);
 }
 
 // The placeholder shows in italics; typed text in the normal font.

@@ -1,12 +1,15 @@
 #include "TabBarWidget.h"
 
 #include "CollectionSettings.h"
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "RectCorners.h"
 #include "StateStore.h"
 #include "ThemeResources.h"
+#include "WidgetShortcuts.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -122,6 +125,7 @@ void TabBarWidget::paintEvent(QPaintEvent *)
         tab.rect = tabRect;
         left = right + 1;
     }
+    paintFocusMark(painter, *this);
 }
 
 TabBarPage TabBarWidget::pageAt(const QPoint &position) const
@@ -149,9 +153,27 @@ void TabBarWidget::mouseMoveEvent(QMouseEvent *event)
 
 void TabBarWidget::switchToTab(int number)
 {
-    if (!isVisible() || number > m_visiblePages.size())
+    if (isVisible())
+        selectVisiblePage(number - 1);
+}
+
+// Left and Right (or Up and Down) go to the neighbouring tab; there is no wrapping.
+void TabBarWidget::keyPressEvent(QKeyEvent *event)
+{
+    const int step = arrowKeyStep(*event);
+    if (step == 0) {
+        QWidget::keyPressEvent(event);
         return;
-    const TabBarPage page = m_visiblePages.at(number - 1);
+    }
+    const TabBarPage current = StateStore().tabPageIndex(StateStore().uuidOfLastUsedCollection());
+    selectVisiblePage(int(m_visiblePages.indexOf(current)) + step);
+}
+
+void TabBarWidget::selectVisiblePage(int position)
+{
+    if (position < 0 || position >= m_visiblePages.size())
+        return;
+    const TabBarPage page = m_visiblePages.at(position);
     if (page != StateStore().tabPageIndex(StateStore().uuidOfLastUsedCollection()))
         emit tabPageSelected(page);
 }

@@ -13,7 +13,8 @@ namespace Corvane {
 
 // The strip of page tabs at the top of the picker's right column: the pages the collection
 // offers, in its order, with the current one ("TabPageIndex") marked. Clicks and the
-// Ctrl+T, Ctrl+digit shortcuts ask the main widget for a page.
+// Ctrl+T, Ctrl+digit shortcuts and, with the focus, the arrow keys ask the main widget for
+// a page.
 class TabBarWidget : public QWidget
 {
     Q_OBJECT
@@ -49,10 +50,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void reload(const QUuid &collection);
     void switchToTab(int number);
+    // Reports the visible page at `position` (from 0) unless it is the current page.
+    void selectVisiblePage(int position);
     // The visible page whose last painted tab holds `position`, or NoPage.
     TabBarPage pageAt(const QPoint &position) const;
 

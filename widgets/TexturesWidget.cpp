@@ -1,5 +1,6 @@
 #include "TexturesWidget.h"
 
+#include "FocusMark.h"
 #include "StateStore.h"
 #include "TabPageHelpers.h"
 #include "TexturesViewport.h"
@@ -52,6 +53,14 @@ void TexturesWidget::updateLayout()
 }
 
 void TexturesWidget::mouseMoveEvent(QMouseEvent *) { }
+
+// The margins around the viewport are the page's own pixels; they carry the focus mark.
+bool TexturesWidget::event(QEvent *event)
+{
+    const bool handled = QScrollArea::event(event);
+    paintFocusMarkAfter(*this, *event);
+    return handled;
+}
 
 void TexturesWidget::resizeEvent(QResizeEvent *event)
 {

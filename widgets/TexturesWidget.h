@@ -26,6 +26,7 @@ public slots:
     void selectedRowChanged();
 
 protected:
+    bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

@@ -1,6 +1,7 @@
 #include "WidgetShortcuts.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace Corvane {
@@ -14,6 +15,22 @@ QAction *addWidgetShortcut(QWidget *widget, const QKeySequence &keys,
     QObject::connect(action, &QAction::triggered, widget, slot);
     widget->addAction(action);
     return action;
+}
+
+int arrowKeyStep(const QKeyEvent &event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return 0;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        return -1;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        return 1;
+    default:
+        return 0;
+    }
 }
 
 QKeySequence paletteRedoKeys()

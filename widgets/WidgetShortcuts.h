@@ -5,6 +5,7 @@
 #include <functional>
 
 class QAction;
+class QKeyEvent;
 class QWidget;
 
 namespace Corvane {
@@ -13,6 +14,10 @@ namespace Corvane {
 // children has the focus.
 QAction *addWidgetShortcut(QWidget *widget, const QKeySequence &keys,
                            const std::function<void()> &slot);
+
+// The step an arrow key without modifiers asks for: -1 for Left and Up, +1 for Right and
+// Down, 0 for any other key or with a modifier held (the keypad's excepted).
+int arrowKeyStep(const QKeyEvent &event);
 
 // The keys that redo a change of My Palette: Ctrl+Shift+Z.
 QKeySequence paletteRedoKeys();

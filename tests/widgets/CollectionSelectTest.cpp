@@ -136,6 +136,55 @@ void CollectionSelectTest::choosing()
     QCOMPARE(emitted, chosen);
 }
 
+void CollectionSelectTest::choosingByKeys_data()
+{
+    QTest::addColumn<int>("openKey");
+    QTest::addColumn<int>("openModifiers");
+    QTest::addColumn<QList<int>>("listKeys"); // typed into the open list
+    QTest::addColumn<QList<QUuid>>("chosen");
+    const int none = Qt::NoModifier;
+    // Beta, the current collection, is the list's current row when it opens.
+    QTest::newRow("space, down, return")
+        << int(Qt::Key_Space) << none << QList<int> {Qt::Key_Down, Qt::Key_Return}
+        << QList<QUuid> {kThird};
+    QTest::newRow("return, up, enter")
+        << int(Qt::Key_Return) << none << QList<int> {Qt::Key_Up, Qt::Key_Enter}
+        << QList<QUuid> {kFirst};
+    QTest::newRow("alt+down, return on the current")
+        << int(Qt::Key_Down) << int(Qt::AltModifier) << QList<int> {Qt::Key_Return}
+        << QList<QUuid> {kSecond};
+    QTest::newRow("f4, down, escape")
+        << int(Qt::Key_F4) << none << QList<int> {Qt::Key_Down, Qt::Key_Escape} << QList<QUuid> {};
+    QTest::newRow("down alone opens nothing")
+        << int(Qt::Key_Down) << none << QList<int> {} << QList<QUuid> {};
+}
+
+// The bar opens its list from the keyboard; a choice or Escape closes it and gives the
+// focus back to the bar.
+void CollectionSelectTest::choosingByKeys()
+{
+    QFETCH(int, openKey);
+    QFETCH(int, openModifiers);
+    QFETCH(QList<int>, listKeys);
+    QFETCH(QList<QUuid>, chosen);
+    ShownSelector shown;
+    QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+    shown.selector->setFocus(Qt::TabFocusReason);
+    QVERIFY(shown.selector->hasFocus());
+    QSignalSpy spy(shown.selector, &CollectionSelectWidget::collectionSelectedInteractively);
+
+    QTest::keyClick(shown.selector, Qt::Key(openKey), Qt::KeyboardModifiers(openModifiers));
+    QCOMPARE(shown.list()->isVisible(), !listKeys.isEmpty());
+    for (int key : listKeys)
+        QTest::keyClick(shown.list(), Qt::Key(key));
+    QVERIFY(!shown.list()->isVisible());
+    QVERIFY(shown.selector->hasFocus());
+    QList<QUuid> emitted;
+    for (const QList<QVariant> &arguments : spy)
+        emitted << arguments.first().toUuid();
+    QCOMPARE(emitted, chosen);
+}
+
 void CollectionSelectTest::closesOnFocusLoss()
 {
     ShownSelector shown;

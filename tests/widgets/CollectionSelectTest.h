@@ -15,6 +15,8 @@ private Q_SLOTS:
     void collectionList();
     void choosing_data();
     void choosing();
+    void choosingByKeys_data();
+    void choosingByKeys();
     void closesOnFocusLoss();
     void captureButton_data();
     void captureButton();

@@ -140,14 +140,35 @@ void ColorWheelTest::wheelSteps_data()
     QTest::addColumn<int>("storedSegment");
     QTest::addColumn<int>("mood");
     QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("key"); // 0: the mouse wheel turned by delta
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<QList<int>>("segments");
 
-    QTest::newRow("toward the user") << 1 << int(MoodAll) << -120 << QList<int> {2};
-    QTest::newRow("away skips the empty segment 4") << 1 << int(MoodAll) << 120 << QList<int> {3};
-    QTest::newRow("no delta counts as away") << 2 << int(MoodAll) << 0 << QList<int> {1};
-    QTest::newRow("filter skips segments") << 1 << int(MoodOffwhite) << -120 << QList<int> {3};
+    const int wheel = 0;
+    const int none = Qt::NoModifier;
+    QTest::newRow("toward the user")
+        << 1 << int(MoodAll) << -120 << wheel << none << QList<int> {2};
+    QTest::newRow("away skips the empty segment 4")
+        << 1 << int(MoodAll) << 120 << wheel << none << QList<int> {3};
+    QTest::newRow("no delta counts as away")
+        << 2 << int(MoodAll) << 0 << wheel << none << QList<int> {1};
+    QTest::newRow("filter skips segments")
+        << 1 << int(MoodOffwhite) << -120 << wheel << none << QList<int> {3};
     QTest::newRow("no card passes: one turn, nothing")
-        << 1 << int(MoodRich) << -120 << QList<int> {};
+        << 1 << int(MoodRich) << -120 << wheel << none << QList<int> {};
+    // The arrow keys step as the wheel does: Right and Down toward the user.
+    QTest::newRow("right key") << 1 << int(MoodAll) << 0 << int(Qt::Key_Right) << none
+                               << QList<int> {2};
+    QTest::newRow("down key") << 1 << int(MoodAll) << 0 << int(Qt::Key_Down) << none
+                              << QList<int> {2};
+    QTest::newRow("left key skips the empty segment 4")
+        << 1 << int(MoodAll) << 0 << int(Qt::Key_Left) << none << QList<int> {3};
+    QTest::newRow("up key") << 2 << int(MoodAll) << 0 << int(Qt::Key_Up) << none << QList<int> {1};
+    QTest::newRow("right key under a filter")
+        << 1 << int(MoodOffwhite) << 0 << int(Qt::Key_Right) << none << QList<int> {3};
+    QTest::newRow("ctrl+right") << 1 << int(MoodAll) << 0 << int(Qt::Key_Right)
+                                << int(Qt::ControlModifier) << QList<int> {};
+    QTest::newRow("other key") << 1 << int(MoodAll) << 0 << int(Qt::Key_A) << none << QList<int> {};
 }
 
 void ColorWheelTest::wheelSteps()
@@ -155,6 +176,8 @@ void ColorWheelTest::wheelSteps()
     QFETCH(int, storedSegment);
     QFETCH(int, mood);
     QFETCH(int, delta);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     QFETCH(QList<int>, segments);
 
     m_deck.reset();
@@ -162,7 +185,10 @@ void ColorWheelTest::wheelSteps()
     StateStore().setMoodFilter(WidgetDeck::normal, mood);
     ColorWheelWidget wheel;
     QSignalSpy spy(&wheel, &ColorWheelWidget::segmentChangedInteractively);
-    sendWheel(wheel, delta);
+    if (key == 0)
+        sendWheel(wheel, delta);
+    else
+        QTest::keyClick(&wheel, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QList<int> emitted;
     for (const QList<QVariant> &arguments : std::as_const(spy))
         emitted.append(arguments.first().toInt());

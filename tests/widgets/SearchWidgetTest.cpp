@@ -65,6 +65,11 @@ void SearchWidgetTest::escapeClears()
     QVERIFY(edit->text().isEmpty());
     QVERIFY(!edit->hasFocus());
     QCOMPARE(spy.count(), 0);
+    // The strip keeps the focus and marks it.
+    QVERIFY(search->hasFocus());
+    const QImage marked = search->grab().toImage();
+    search->clearFocus();
+    QVERIFY(search->grab().toImage() != marked);
 }
 
 void SearchWidgetTest::returnHandsPhrase_data()

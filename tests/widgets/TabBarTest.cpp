@@ -109,6 +109,45 @@ void TabBarTest::shortcuts()
     QCOMPARE(emitted, selected);
 }
 
+void TabBarTest::arrowKeys_data()
+{
+    QTest::addColumn<int>("storedPage");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QList<int>>("selected");
+    // The tabs: colour schemes, trend colours, products.
+    const int none = Qt::NoModifier;
+    QTest::newRow("right from the first")
+        << int(PageOfColorSchemes) << int(Qt::Key_Right) << none << QList<int> {PageOfColorVistral};
+    QTest::newRow("left from the last")
+        << int(PageOfProducts) << int(Qt::Key_Left) << none << QList<int> {PageOfColorVistral};
+    QTest::newRow("down from the middle")
+        << int(PageOfColorVistral) << int(Qt::Key_Down) << none << QList<int> {PageOfProducts};
+    QTest::newRow("left from the first: no wrap")
+        << int(PageOfColorSchemes) << int(Qt::Key_Left) << none << QList<int> {};
+    QTest::newRow("right from the last: no wrap")
+        << int(PageOfProducts) << int(Qt::Key_Right) << none << QList<int> {};
+    QTest::newRow("shift+right") << int(PageOfColorSchemes) << int(Qt::Key_Right)
+                                 << int(Qt::ShiftModifier) << QList<int> {};
+}
+
+// With the focus, the arrow keys ask for the neighbouring tab.
+void TabBarTest::arrowKeys()
+{
+    QFETCH(int, storedPage);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QList<int>, selected);
+    m_fixture.activate();
+    useCollection(kThreeTabs, storedPage);
+    TabBarWidget bar;
+    QList<int> emitted;
+    connect(&bar, &TabBarWidget::tabPageSelected,
+            [&emitted](TabBarPage page) { emitted.append(page); });
+    QTest::keyClick(&bar, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(emitted, selected);
+}
+
 // Tabs are hit where they were last painted; the current one is reported as well.
 void TabBarTest::clicks()
 {

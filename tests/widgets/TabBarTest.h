@@ -14,6 +14,8 @@ private Q_SLOTS:
     void visiblePages();
     void shortcuts_data();
     void shortcuts();
+    void arrowKeys_data();
+    void arrowKeys();
     void clicks();
 
 private:

@@ -6,6 +6,7 @@
 #include "CardRollerTest.h"
 #include "CollectionSelectTest.h"
 #include "ColorWheelTest.h"
+#include "FocusStopsTest.h"
 #include "MainWidgetTest.h"
 #include "MoodSelectTest.h"
 #include "MyPaletteTest.h"
@@ -22,4 +23,4 @@ TESSARY_TEST_MAIN(QApplication, CardRollerTest, ColorWheelTest, MainWidgetTest, 
                   MyPaletteTest, CardRollerDropTest, CaptureDialogsTest, CaptureWatchTest,
                   MoodSelectTest, SearchWidgetTest, TabBarTest, CollectionSelectTest,
                   PaletteExchangeTest, BrokenCollectionWidgetTest, CardRollerKeyboardTest,
-                  MyPaletteUndoTest)
+                  MyPaletteUndoTest, FocusStopsTest)

@@ -1,0 +1,120 @@
+#include "FocusStopsTest.h"
+
+#include "ColorVistralWidget.h"
+#include "MainWidget.h"
+#include "StateStore.h"
+#include "TestDecks.h"
+#include "TexturesWidget.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+using namespace Corvane;
+using Corvane::Test::WidgetDeck;
+
+namespace {
+
+// The widgets of `window` that the Tab key reaches, in the order it reaches them.
+QList<QWidget *> tabStops(QWidget &window)
+{
+    QList<QWidget *> stops;
+    for (QWidget *widget = window.nextInFocusChain(); widget != &window;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(&window)
+            && widget->isEnabled())
+            stops.append(widget);
+    }
+    return stops;
+}
+
+int changedPixels(const QImage &before, const QImage &after)
+{
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x)
+            changed += before.pixel(x, y) != after.pixel(x, y);
+    }
+    return changed;
+}
+
+// The main widget, or a scrolling tab page the deck does not offer, in a window.
+std::unique_ptr<QWidget> shownWindow(const QString &shown)
+{
+    auto window = std::make_unique<QWidget>();
+    if (shown == QLatin1String("main")) {
+        new MainWidget(&currentMainWidget, window.get());
+        return window;
+    }
+    QWidget *page = nullptr;
+    if (shown == QLatin1String("textures"))
+        page = new TexturesWidget(window.get());
+    else
+        page = new ColorVistralWidget(window.get());
+    page->setGeometry(235, 101, 565, 226);
+    return window;
+}
+
+QString describe(const QWidget &widget)
+{
+    return QStringLiteral("%1 at %2,%3")
+        .arg(QLatin1String(widget.metaObject()->className()))
+        .arg(widget.mapTo(widget.window(), QPoint(0, 0)).x())
+        .arg(widget.mapTo(widget.window(), QPoint(0, 0)).y());
+}
+
+} // namespace
+
+void FocusStopsTest::cleanup()
+{
+    Corvane::Test::resetEngineState();
+}
+
+void FocusStopsTest::everyStopIsMarked_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QUuid>("collection");
+    QTest::addColumn<int>("page");
+    QTest::newRow("colour schemes") << "main" << WidgetDeck::normal << int(PageOfColorSchemes);
+    QTest::newRow("products") << "main" << WidgetDeck::normal << int(PageOfProducts);
+    QTest::newRow("duvalin colour schemes")
+        << "main" << WidgetDeck::duvalin << int(PageOfColorSchemes);
+    QTest::newRow("textures page") << "textures" << WidgetDeck::normal << int(PageOfTextures);
+    QTest::newRow("trend colours page")
+        << "trend colours" << WidgetDeck::normal << int(PageOfColorVistral);
+}
+
+// Focused, a stop draws a dotted frame: as many pixels change as a sixth of its edge (the
+// dotted line changes every third pixel on a white background). Line edits show their text
+// cursor instead.
+void FocusStopsTest::everyStopIsMarked()
+{
+    QFETCH(QString, shown);
+    QFETCH(QUuid, collection);
+    QFETCH(int, page);
+    m_deck.reset(collection);
+    StateStore().setTabPageIndex(collection, page);
+    const std::unique_ptr<QWidget> window = shownWindow(shown);
+    window->resize(800, 600);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+    const QList<QWidget *> stops = tabStops(*window);
+    QVERIFY(!stops.isEmpty());
+    QStringList unmarked;
+    for (QWidget *stop : stops) {
+        if (qobject_cast<QLineEdit *>(stop))
+            continue;
+        stop->clearFocus();
+        const QImage before = stop->grab().toImage();
+        stop->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(stop->hasFocus());
+        const QImage after = stop->grab().toImage();
+        const int edge = 2 * (before.width() + before.height()) - 4;
+        if (changedPixels(before, after) < edge / 6)
+            unmarked << describe(*stop);
+    }
+    QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(QStringLiteral("; "))));
+}

@@ -19,6 +19,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
@@ -623,6 +624,41 @@ void TabPagesTest::products()
     QCOMPARE(listTexts(page.productList()), names);
     QCOMPARE(page.productList()->flow(), QListView::TopToBottom);
     QVERIFY(page.productList()->isWrapping());
+}
+
+void TabPagesTest::productKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("move"); // the list's scroll position afterwards: -1, 0 or +1 step
+    const int none = Qt::NoModifier;
+    QTest::newRow("right") << int(Qt::Key_Right) << none << 1;
+    QTest::newRow("down") << int(Qt::Key_Down) << none << 1;
+    QTest::newRow("left") << int(Qt::Key_Left) << none << -1;
+    QTest::newRow("ctrl+right") << int(Qt::Key_Right) << int(Qt::ControlModifier) << 0;
+    QTest::newRow("other key") << int(Qt::Key_A) << none << 0;
+}
+
+// The page has the focus, not its list: the arrow keys scroll the columns of names.
+void TabPagesTest::productKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, move);
+    m_deck->reset();
+    ProductsWidget page;
+    page.resize(kPageSize);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    for (int i = 0; i < 200; ++i)
+        page.productList()->addItem(QStringLiteral("Product %1").arg(i));
+    page.productList()->doItemsLayout();
+    QScrollBar *bar = page.productList()->horizontalScrollBar();
+    QVERIFY(bar->maximum() > 2 * bar->singleStep());
+    bar->setValue(bar->singleStep());
+    const int start = bar->value();
+    QTest::keyClick(&page, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(bar->value(), start + move * bar->singleStep());
 }
 
 // Exactly three contrast proposals show left to right as wide contrast of page order 0,

@@ -31,6 +31,8 @@ private Q_SLOTS:
     void texturesFollowCardChange();
     void products_data();
     void products();
+    void productKeys_data();
+    void productKeys();
     void duvalinProposals_data();
     void duvalinProposals();
     void duvalinToolTips_data();

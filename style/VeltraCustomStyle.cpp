@@ -195,8 +195,13 @@ void VeltraCustomStyle::drawComplexControl(ComplexControl control,
         drawScrollBar(*slider, painter, widget);
         return;
     }
-    if (slider && control == CC_Slider && hasSliderImages()) {
-        drawSlider(*slider, painter);
+    if (slider && control == CC_Slider) {
+        if (hasSliderImages())
+            drawSlider(*slider, painter);
+        else
+            applicationStyle()->drawComplexControl(control, option, painter, widget);
+        if (slider->state & State_HasFocus)
+            paintFocusFrame(*painter, slider->rect);
         return;
     }
     applicationStyle()->drawComplexControl(control, option, painter, widget);

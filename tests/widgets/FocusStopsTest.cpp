@@ -1,7 +1,10 @@
 #include "FocusStopsTest.h"
 
+#include "CapsureSelectDialog.h"
 #include "ColorVistralWidget.h"
 #include "MainWidget.h"
+#include "MyPaletteFullWidget.h"
+#include "SelectNearestColorDialog.h"
 #include "StateStore.h"
 #include "TestDecks.h"
 #include "TexturesWidget.h"
@@ -39,12 +42,24 @@ int changedPixels(const QImage &before, const QImage &after)
     return changed;
 }
 
-// The main widget, or a scrolling tab page the deck does not offer, in a window.
+// The main widget, My Palette's full view or a scrolling tab page the deck does not offer, in
+// a window; or one of the picker's dialogs.
 std::unique_ptr<QWidget> shownWindow(const QString &shown)
 {
+    const QVector<DB::ColorEntry> chips {WidgetDeck::chip(WidgetDeck::normal, 1, 1),
+                                         WidgetDeck::chip(WidgetDeck::normal, 2, 1)};
+    if (shown == QLatin1String("nearest colour dialog"))
+        return std::make_unique<SelectNearestColorDialog>(chips.first().color(), chips);
+    if (shown == QLatin1String("capture dialog"))
+        return std::make_unique<CapsureSelectDialog>(chips);
     auto window = std::make_unique<QWidget>();
+    window->resize(800, 600);
     if (shown == QLatin1String("main")) {
         new MainWidget(&currentMainWidget, window.get());
+        return window;
+    }
+    if (shown == QLatin1String("full view")) {
+        (new MyPaletteFullWidget(window.get()))->resize(800, 600);
         return window;
     }
     QWidget *page = nullptr;
@@ -80,6 +95,12 @@ void FocusStopsTest::everyStopIsMarked_data()
     QTest::newRow("products") << "main" << WidgetDeck::normal << int(PageOfProducts);
     QTest::newRow("duvalin colour schemes")
         << "main" << WidgetDeck::duvalin << int(PageOfColorSchemes);
+    QTest::newRow("My Palette's full view")
+        << "full view" << WidgetDeck::normal << int(PageOfColorSchemes);
+    QTest::newRow("nearest colour dialog")
+        << "nearest colour dialog" << WidgetDeck::normal << int(PageOfColorSchemes);
+    QTest::newRow("capture dialog")
+        << "capture dialog" << WidgetDeck::normal << int(PageOfColorSchemes);
     QTest::newRow("textures page") << "textures" << WidgetDeck::normal << int(PageOfTextures);
     QTest::newRow("trend colours page")
         << "trend colours" << WidgetDeck::normal << int(PageOfColorVistral);
@@ -96,10 +117,11 @@ void FocusStopsTest::everyStopIsMarked()
     m_deck.reset(collection);
     StateStore().setTabPageIndex(collection, page);
     const std::unique_ptr<QWidget> window = shownWindow(shown);
-    window->resize(800, 600);
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    // As after a Tab key: the toolkit's own widgets mark only focus reached by keyboard.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
 
     const QList<QWidget *> stops = tabStops(*window);
     QVERIFY(!stops.isEmpty());

@@ -16,7 +16,7 @@ QAction *addWidgetShortcut(QWidget *widget, const QKeySequence &keys,
                            const std::function<void()> &slot);
 
 // The step an arrow key without modifiers asks for: -1 for Left and Up, +1 for Right and
-// Down, 0 for any other key or with a modifier held (the keypad's excepted).
+// Down; 0 for any other key, or with a modifier other than the keypad flag held.
 int arrowKeyStep(const QKeyEvent &event);
 
 // The keys that redo a change of My Palette: Ctrl+Shift+Z.

@@ -7,8 +7,10 @@
 #include "RichToolTip.h"
 #include "StateStore.h"
 #include "ThemeResources.h"
+#include "WidgetShortcuts.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,6 +53,10 @@ const QString kMoodTipKey = QStringLiteral("tiptext.mood.%1.button");
 // The six mood buttons in the order of their values (MoodFresh = 1 first).
 const char *const kMoodNames[] = {"fresh", "warm", "calm", "rich", "offwhite", "neutral"};
 constexpr Mood kMoodRow[] = {MoodFresh, MoodCalm, MoodWarm, MoodRich};
+// The order in which the arrow keys visit the choices: all moods, then the buttons as they
+// stand, row first.
+constexpr Mood kMoodKeyOrder[]
+    = {MoodAll, MoodFresh, MoodCalm, MoodWarm, MoodRich, MoodOffwhite, MoodNeutral};
 constexpr int kMoodButtons = 6;
 
 constexpr int moodSlot(Mood mood)
@@ -319,8 +325,53 @@ Mood MoodSelectWidget::moodAt(const QPoint &position) const
 
 void MoodSelectWidget::mousePressEvent(QMouseEvent *event)
 {
+    pressAt(event->position().toPoint());
+}
+
+// Left and Right (or Up and Down) choose the previous or next mood that can be chosen;
+// Space presses the switch.
+void MoodSelectWidget::keyPressEvent(QKeyEvent *event)
+{
+    const int step = arrowKeyStep(*event);
+    const bool space = event->key() == Qt::Key_Space
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool normal = CollectionSettings::cardType(currentCollection()) == CardTypeNormal;
+    if (space)
+        pressAt((normal ? m_exteriorRect : m_mtoRect).center());
+    else if (step != 0 && normal)
+        stepMood(step);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void MoodSelectWidget::stepMood(int step)
+{
     const QUuid collection = currentCollection();
-    const QPoint position = event->position().toPoint();
+    const StateStore store;
+    const bool exterior = store.exteriorColors(collection);
+    const int count = int(std::size(kMoodKeyOrder));
+    const auto stored = std::find(std::begin(kMoodKeyOrder), std::end(kMoodKeyOrder),
+                                  store.moodFilter(collection));
+    int index = stored == std::end(kMoodKeyOrder) ? 0 : int(stored - std::begin(kMoodKeyOrder));
+    for (index += step; index >= 0 && index < count; index += step) {
+        const Mood mood = kMoodKeyOrder[index];
+        if (mood == MoodAll || moodSelectable(collection, mood, exterior)) {
+            emit moodFilterChangedInteractively(mood);
+            return;
+        }
+    }
+}
+
+// A mood button can be chosen unless the exterior switch is on and no card of that mood is
+// an exterior card.
+bool MoodSelectWidget::moodSelectable(const QUuid &collection, Mood mood, bool exterior)
+{
+    return !exterior || CollectionSettings::hasPageWithExteriorMood(collection, mood);
+}
+
+void MoodSelectWidget::pressAt(const QPoint &position)
+{
+    const QUuid collection = currentCollection();
     switch (CollectionSettings::cardType(collection)) {
     case CardTypeNormal:
         pressNormal(position, collection);
@@ -345,16 +396,14 @@ void MoodSelectWidget::pressNormal(const QPoint &position, const QUuid &collecti
     bool exterior = storedExterior;
 
     const Mood pressed = moodAt(position);
-    if (pressed != MoodNone
-        && (!exterior || CollectionSettings::hasPageWithExteriorMood(collection, pressed)))
+    if (pressed != MoodNone && moodSelectable(collection, pressed, exterior))
         mood = pressed;
     if (m_allMoodsRect.contains(position)) {
         mood = MoodAll;
     } else if (CollectionSettings::hasExteriorFilter(collection)
                && m_exteriorRect.contains(position)) {
         exterior = !exterior;
-        if (exterior && mood != MoodAll
-            && !CollectionSettings::hasPageWithExteriorMood(collection, mood))
+        if (mood != MoodAll && !moodSelectable(collection, mood, exterior))
             mood = MoodAll;
     }
 

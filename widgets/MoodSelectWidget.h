@@ -15,7 +15,8 @@ namespace Corvane {
 // The filter panel under the colour wheel. For "normal" cards: six mood buttons, an
 // all-moods choice and, when the collection has one, the exterior-only switch; for
 // "duvalin" cards: one switch that hides made-to-order chips. It sizes itself to its
-// content, reads the filters from the state store and only reports presses by signals.
+// content, reads the filters from the state store and only reports presses and keys by
+// signals.
 class MoodSelectWidget : public QWidget
 {
     Q_OBJECT
@@ -50,6 +51,7 @@ protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -72,7 +74,13 @@ private:
     // A label in `rect` after the tick column, with the tick in front when `ticked`.
     void paintTickLabel(QPainter &painter, const QRect &rect, const QString &text,
                         bool ticked) const;
+    // A press at `position`, by the mouse or a key.
+    void pressAt(const QPoint &position);
     void pressNormal(const QPoint &position, const QUuid &collection);
+    // Reports the next mood in direction `step` (+1 or -1) of the keys' order that can be
+    // chosen, if there is one.
+    void stepMood(int step);
+    static bool moodSelectable(const QUuid &collection, Mood mood, bool exterior);
     bool overPressable(const QPoint &position, CardType cardType, bool exteriorFilter) const;
     void updateCursor(const QPoint &position);
     // The first mood button that holds `position`, or MoodNone.

@@ -5,6 +5,7 @@
 #include "MoodSelectWidget.h"
 #include "StateStore.h"
 
+#include <QHash>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -144,6 +145,25 @@ void MoodSelectTest::press_data()
         << int(MoodWarm) << false << "exterior" << QStringList {"exterior 1"};
     QTest::newRow("switching off keeps the mood")
         << int(MoodWarm) << true << "exterior" << QStringList {"exterior 0"};
+    // Keys: all moods first, then fresh, calm, warm, rich, off-white, neutral.
+    QTest::newRow("right from all moods")
+        << int(MoodAll) << false << "key right" << QStringList {"mood 1"};
+    QTest::newRow("right from calm")
+        << int(MoodCalm) << false << "key right" << QStringList {"mood 2"};
+    QTest::newRow("down from rich")
+        << int(MoodRich) << false << "key down" << QStringList {"mood 5"};
+    QTest::newRow("left from fresh")
+        << int(MoodFresh) << false << "key left" << QStringList {"mood 7"};
+    QTest::newRow("left from all moods: the first")
+        << int(MoodAll) << false << "key left" << QStringList {};
+    QTest::newRow("right from neutral: the last")
+        << int(MoodNeutral) << false << "key right" << QStringList {};
+    QTest::newRow("exterior on: right skips moods without exterior cards")
+        << int(MoodAll) << true << "key right" << QStringList {"mood 2"};
+    QTest::newRow("exterior on: nothing after warm")
+        << int(MoodWarm) << true << "key right" << QStringList {};
+    QTest::newRow("space switches exterior on")
+        << int(MoodCalm) << false << "key space" << QStringList {"mood 7", "exterior 1"};
 }
 
 void MoodSelectTest::press()
@@ -164,7 +184,14 @@ void MoodSelectTest::press()
     connect(&panel, &MoodSelectWidget::exteriorFilterChangedInteractively,
             [&emitted](bool on) { emitted << QStringLiteral("exterior %1").arg(int(on)); });
 
-    QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier, target(panel, pressed));
+    const QHash<QString, Qt::Key> keys {{QStringLiteral("key right"), Qt::Key_Right},
+                                        {QStringLiteral("key left"), Qt::Key_Left},
+                                        {QStringLiteral("key down"), Qt::Key_Down},
+                                        {QStringLiteral("key space"), Qt::Key_Space}};
+    if (keys.contains(pressed))
+        QTest::keyClick(&panel, keys.value(pressed));
+    else
+        QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier, target(panel, pressed));
     QCOMPARE(emitted, emittedSignals);
     // The panel never writes the filters itself.
     QCOMPARE(int(store.moodFilter(WidgetDeck::normal)), storedMood);
@@ -199,4 +226,9 @@ void MoodSelectTest::mtoTick()
     QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().first().toBool(), !showMto);
+    // Space presses the switch; the arrow keys have no moods to go to.
+    QTest::keyClick(&panel, Qt::Key_Space);
+    QTest::keyClick(&panel, Qt::Key_Right);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.last().first().toBool(), !showMto);
 }

@@ -10,7 +10,10 @@ namespace Corvane {
 
 namespace {
 
-const QRegularExpression kColorPattern(QStringLiteral("^\\s*#([0-9A-Fa-f]{6})\\s*$"));
+// The colour, optionally followed by a tab and a label on the same line: the picker's own
+// chip text comes back as its colour.
+const QRegularExpression
+    kColorPattern(QStringLiteral("^\\s*#([0-9A-Fa-f]{6})(?:\\t[^\\r\\n]*)?\\s*$"));
 constexpr int kHexBase = 16;
 
 } // namespace

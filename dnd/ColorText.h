@@ -18,8 +18,8 @@ class ColorEntry;
 QString colorText(const QColor &color);
 // "#RRGGBB", a tab and the chip's label.
 QString chipText(const DB::ColorEntry &entry);
-// Reads "#RRGGBB" (either case) with optional surrounding whitespace; anything else is
-// refused and leaves `color` alone.
+// Reads "#RRGGBB" (either case) with optional surrounding whitespace, also followed by a tab
+// and a label as chipText writes it; anything else is refused and leaves `color` alone.
 bool parseColorText(const QString &text, QColor &color);
 // The colour a mime data's plain text names; false without such a text.
 bool colorFromMimeText(const QMimeData *mime, QColor &color);

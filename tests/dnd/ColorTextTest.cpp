@@ -42,7 +42,10 @@ void ColorTextTest::parseColorText_data()
     QTest::newRow("without hash") << "123456" << false << QColor();
     QTest::newRow("not hex") << "#12345G" << false << QColor();
     QTest::newRow("space inside") << "# 123456" << false << QColor();
-    QTest::newRow("with a label") << "#123456\tA-1 - Red" << false << QColor();
+    QTest::newRow("with a label, as copied") << "#123456\tA-1 - Red\n"
+                                             << true << QColor(0x12, 0x34, 0x56);
+    QTest::newRow("label after a space") << "#123456 A-1" << false << QColor();
+    QTest::newRow("label on the next line") << "#123456\n\tA-1" << false << QColor();
     QTest::newRow("two colours") << "#123456\n#654321" << false << QColor();
     QTest::newRow("colour name") << "red" << false << QColor();
     QTest::newRow("empty") << "" << false << QColor();

@@ -220,11 +220,13 @@ void CardRollerKeyboardTest::pasteAndDropText_data()
     QTest::newRow("five digits") << hex.left(6) << false;
     QTest::newRow("seven digits") << hex + QLatin1Char('0') << false;
     QTest::newRow("not hex") << hex.left(6) + QLatin1Char('g') << false;
-    QTest::newRow("with a label") << hex + QStringLiteral("\tN3-2") << false;
+    QTest::newRow("as copied, with a label") << hex + QStringLiteral("\tN3-2") << true;
+    QTest::newRow("two lines") << hex + QLatin1Char('\n') + hex << false;
     QTest::newRow("a code") << QStringLiteral("N3-2") << false;
 }
 
-// Both go to the chip of exactly that colour; anything but a bare "#RRGGBB" is ignored.
+// Both go to the chip of exactly that colour; anything but "#RRGGBB", alone or with the label
+// the roller copies, is ignored.
 void CardRollerKeyboardTest::pasteAndDropText()
 {
     QFETCH(QString, text);

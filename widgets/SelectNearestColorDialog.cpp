@@ -2,12 +2,14 @@
 
 #include "ChipFrame.h"
 #include "CollectionSettings.h"
+#include "FocusMark.h"
 #include "InterfaceFonts.h"
 #include "PickerDialogChrome.h"
 #include "StateStore.h"
 #include "ThemeResources.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +29,8 @@ constexpr int kSwatchTop = 16;
 constexpr int kSwatchGap = 8;
 constexpr int kHorizontalMargins = 80;
 constexpr int kVerticalMargins = 48;
+// The keyboard frame stands this far outside its swatch, inside the gap.
+constexpr int kKeyboardFrame = 3;
 const QString kCaptionKey = QStringLiteral("colormatcher.dialog.caption");
 const QString kHintKey = QStringLiteral("capsure.dialog.todo");
 const QString kHintStyle = QStringLiteral("color:rgb(240,240,240);background-color:rgb(123,123,"
@@ -48,6 +52,10 @@ SelectNearestColorDialog::SelectNearestColorDialog(const QColor &referenceColor,
 
     m_hintLabel = createHintLabel(this, DB::localeString(collection, kHintKey), kHintStyle);
 
+    // The dialog itself takes the focus first, so that the arrow keys reach the swatches; Tab
+    // goes on to the check box.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus(Qt::OtherFocusReason);
     m_framedChipsBox = new QCheckBox(this);
     m_framedChipsBox->setChecked(true);
     connect(m_framedChipsBox, &QCheckBox::toggled, this,
@@ -99,6 +107,11 @@ void SelectNearestColorDialog::paintEvent(QPaintEvent *)
         if (m_framedChipsBox->isChecked())
             paintChipFrame(painter, swatch);
     }
+    if (m_keyboardSwatch >= 0 && hasFocus())
+        paintFocusFrame(
+            painter,
+            m_swatchRects.at(m_keyboardSwatch)
+                .adjusted(-kKeyboardFrame, -kKeyboardFrame, kKeyboardFrame, kKeyboardFrame));
 }
 
 int SelectNearestColorDialog::chipAt(const QPoint &position) const
@@ -115,10 +128,49 @@ void SelectNearestColorDialog::mousePressEvent(QMouseEvent *event)
     if (event->buttons() != Qt::LeftButton)
         return;
     const int index = chipAt(event->position().toPoint());
-    if (index < 0)
-        return;
+    if (index >= 0)
+        choose(index);
+}
+
+void SelectNearestColorDialog::choose(int index)
+{
     m_chosenChip = m_chips.at(index);
     accept();
+}
+
+void SelectNearestColorDialog::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    const bool arrow
+        = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    const bool confirm = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (plain && arrow && !m_swatchRects.isEmpty())
+        moveKeyboardSwatch(key);
+    else if (plain && confirm && m_keyboardSwatch >= 0)
+        choose(m_keyboardSwatch);
+    else
+        QDialog::keyPressEvent(event);
+}
+
+// The first arrow key frames the first swatch; later ones move along the rows and columns
+// and stop at the edges of the grid.
+void SelectNearestColorDialog::moveKeyboardSwatch(int key)
+{
+    const int count = int(m_swatchRects.size());
+    int next = m_keyboardSwatch;
+    if (next < 0)
+        next = 0;
+    else if (key == Qt::Key_Left && next % kColumns > 0)
+        next -= 1;
+    else if (key == Qt::Key_Right && next % kColumns < kColumns - 1 && next + 1 < count)
+        next += 1;
+    else if (key == Qt::Key_Up && next >= kColumns)
+        next -= kColumns;
+    else if (key == Qt::Key_Down && next + kColumns < count)
+        next += kColumns;
+    m_keyboardSwatch = next;
+    update();
 }
 
 void SelectNearestColorDialog::mouseMoveEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 #include "SelectNearestColorDialog.h"
 #include "TaskButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -161,6 +162,63 @@ void CaptureDialogsTest::nearestClicks()
     QCOMPARE(dialog.isVisible(), chosen < 0);
     if (chosen >= 0)
         QCOMPARE(dialog.chosenChip().id, entries.at(chosen).id);
+}
+
+void CaptureDialogsTest::nearestKeys_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("framed"); // the swatch framed afterwards
+    QTest::addColumn<int>("chosen"); // index of the chip, -1 when none is chosen
+
+    // Five chips: three in the first row, two in the second.
+    const int left = Qt::Key_Left;
+    const int right = Qt::Key_Right;
+    const int up = Qt::Key_Up;
+    const int down = Qt::Key_Down;
+    const int ret = Qt::Key_Return;
+    QTest::newRow("the first arrow frames the first swatch") << QList<int> {down, ret} << 0 << 0;
+    QTest::newRow("right, return") << QList<int> {right, right, ret} << 1 << 1;
+    QTest::newRow("down to the second row")
+        << QList<int> {right, right, down, Qt::Key_Enter} << 4 << 4;
+    QTest::newRow("down where the second row ends")
+        << QList<int> {right, right, right, down} << 2 << -1;
+    QTest::newRow("right stops at the row's end")
+        << QList<int> {right, right, right, right, Qt::Key_Space} << 2 << 2;
+    QTest::newRow("left and up stop at the edges") << QList<int> {right, left, up, ret} << 0 << 0;
+    QTest::newRow("up from the second row") << QList<int> {right, down, right, up, ret} << 1 << 1;
+    QTest::newRow("return before any arrow") << QList<int> {ret} << -1 << -1;
+    QTest::newRow("escape") << QList<int> {right, Qt::Key_Escape} << 0 << -1;
+}
+
+// The dialog takes the keyboard focus as it opens; the keys go where the focus is.
+void CaptureDialogsTest::nearestKeys()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, framed);
+    QFETCH(int, chosen);
+
+    const QVector<DB::ColorEntry> entries = chips(5);
+    SelectNearestColorDialog dialog(kReference, entries);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget(), &dialog);
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    for (int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(dialog.keyboardSwatch(), framed);
+    QCOMPARE(accepted.count(), chosen < 0 ? 0 : 1);
+    if (chosen >= 0)
+        QCOMPARE(dialog.chosenChip().id, entries.at(chosen).id);
+    if (framed >= 0 && chosen < 0 && dialog.isVisible()) {
+        // The framed swatch shows the dotted line in its gap.
+        const QRect swatch = dialog.swatchRects().at(framed);
+        const QImage image = dialog.grab().toImage();
+        keepShot(image, QStringLiteral("nearest-keyboard"));
+        int dotted = 0;
+        for (int x = swatch.left(); x <= swatch.right(); ++x)
+            dotted += image.pixelColor(x, swatch.top() - 3) != kReference;
+        QVERIFY(dotted > swatch.width() / 3);
+    }
 }
 
 void CaptureDialogsTest::captureListTexts_data()

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void nearestFrames();
     void nearestClicks_data();
     void nearestClicks();
+    void nearestKeys_data();
+    void nearestKeys();
     void captureListTexts_data();
     void captureListTexts();
     void captureSelection();

@@ -41,6 +41,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
@@ -516,7 +517,17 @@ void MainWidget::paintEvent(QPaintEvent *)
     painter.setPen(kSeparatorColor);
     const QRect &selector = m_layout.collectionSelector;
     painter.drawLine(selector.right() + 1, selector.top(), selector.right() + 1, height());
-    paintFocusMark(painter, *this);
+    if (m_focusByTab)
+        paintFocusMark(painter, *this);
+}
+
+// A click on the background gives the focus too; a frame around the whole picker then would
+// only distract, so it shows for focus that came by the Tab key.
+void MainWidget::focusInEvent(QFocusEvent *event)
+{
+    m_focusByTab
+        = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QWidget::focusInEvent(event);
 }
 
 bool MainWidget::overBanner(const QPoint &position) const

@@ -170,6 +170,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     QUuid currentCollection() const;
@@ -213,6 +214,7 @@ private:
     QImage m_backgroundImage;
     QImage m_bannerImage;
     QRect m_bannerRect;
+    bool m_focusByTab = false;
     QString m_headerLink;
     QHash<QString, QTemporaryFile *> m_helpFiles;
     mutable QVector<DB::LabEntry> m_labEntries;

@@ -140,3 +140,31 @@ void FocusStopsTest::everyStopIsMarked()
     }
     QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(QStringLiteral("; "))));
 }
+
+void FocusStopsTest::mainWidgetMarksTabFocusOnly_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("tab") << int(Qt::TabFocusReason) << true;
+    QTest::newRow("shift+tab") << int(Qt::BacktabFocusReason) << true;
+    QTest::newRow("click on the background") << int(Qt::MouseFocusReason) << false;
+}
+
+// The frame around the whole picker shows for focus that came by the Tab key only.
+void FocusStopsTest::mainWidgetMarksTabFocusOnly()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, marked);
+    m_deck.reset();
+    QWidget window;
+    auto *main = new MainWidget(&currentMainWidget, &window);
+    window.resize(main->size());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    main->clearFocus();
+    const QImage before = main->grab().toImage();
+    main->setFocus(Qt::FocusReason(reason));
+    QTRY_VERIFY(main->hasFocus());
+    QCOMPARE(main->grab().toImage() != before, marked);
+}

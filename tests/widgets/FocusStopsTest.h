@@ -14,6 +14,8 @@ private Q_SLOTS:
     void cleanup();
     void everyStopIsMarked_data();
     void everyStopIsMarked();
+    void mainWidgetMarksTabFocusOnly_data();
+    void mainWidgetMarksTabFocusOnly();
 
 private:
     Corvane::Test::WidgetDeck m_deck;

@@ -358,7 +358,7 @@ void MainWidget::collectionChangedInteractively(const QUuid &collectionId)
 
 MainWidgetLayout MainWidget::computeLayout(const QSize &size, const QFont &labelFont,
                                            const QString &mottoText, const QString &copyrightText,
-                                           int colorWheelHeight)
+                                           int colorWheelHeight, const QSize &moodSelectorSize)
 {
     const int w = size.width();
     const int h = size.height();
@@ -384,9 +384,17 @@ MainWidgetLayout MainWidget::computeLayout(const QSize &size, const QFont &label
     layout.searchWidget
         = QRect(kSearchLeftMargin, 0, kSearchWidgetSize.width(), kSearchWidgetSize.height());
     layout.searchWidget.moveBottom(contentBottom - 1);
-    layout.cardRoller = rectFromCorners(
-        layout.searchWidget.left(), layout.colorWheel.bottom() + kCardRollerTopGap,
-        layout.searchWidget.right(), layout.searchWidget.top() - kCardRollerBottomGap);
+    int above = layout.colorWheel.bottom();
+    if (moodSelectorSize.isValid()) {
+        layout.moodSelector
+            = QRect(QPoint(selector.left() + (selector.width() - moodSelectorSize.width()) / 2,
+                           layout.colorWheel.bottom() + kChildGap),
+                    moodSelectorSize);
+        above = layout.moodSelector.bottom();
+    }
+    layout.cardRoller = rectFromCorners(layout.searchWidget.left(), above + kCardRollerTopGap,
+                                        layout.searchWidget.right(),
+                                        layout.searchWidget.top() - kCardRollerBottomGap);
 
     layout.tabBar = rectFromCorners(selector.right() + 1, selector.top(), selector.left() + w - 1,
                                     selector.bottom());
@@ -400,9 +408,10 @@ MainWidgetLayout MainWidget::computeLayout(const QSize &size, const QFont &label
 void MainWidget::layoutChildren()
 {
     const QUuid collection = currentCollection();
-    m_layout = computeLayout(
-        size(), normalFont(kLabelFontStep), DB::localeString(collection, kMottoKey),
-        DB::localeString(collection, kCopyrightKey), m_colorWheel ? m_colorWheel->height() : 0);
+    m_layout
+        = computeLayout(size(), normalFont(kLabelFontStep), DB::localeString(collection, kMottoKey),
+                        DB::localeString(collection, kCopyrightKey),
+                        m_colorWheel ? m_colorWheel->height() : 0, moodSelectorSize(collection));
     m_bannerRect = m_layout.banner;
     if (m_mottoLabel)
         m_mottoLabel->setGeometry(m_layout.motto);
@@ -1215,30 +1224,23 @@ void MainWidget::connectBrowsingWidgets()
             &MainWidget::capsureItemSelectedInteractively);
 }
 
-// The mood selector sits under the wheel when the collection shows it; the card roller then
-// starts under the selector instead of under the wheel.
+QSize MainWidget::moodSelectorSize(const QUuid &collection) const
+{
+    if (!m_moodSelector || !CollectionSettings::moodVisible(collection))
+        return QSize();
+    m_moodSelector->runLayout();
+    return m_moodSelector->size();
+}
+
 void MainWidget::layoutBrowsingWidgets()
 {
     if (!m_tabBar)
         return;
-    const QUuid collection = currentCollection();
-    const bool moodVisible = CollectionSettings::moodVisible(collection);
-    m_moodSelector->setVisible(moodVisible);
     m_collectionSelector->move(m_layout.collectionSelector.topLeft());
-    const QRect &selector = m_layout.collectionSelector;
-
-    m_moodSelector->runLayout();
-    m_moodSelector->resize(m_moodSelector->sizeHint());
-    m_moodSelector->move(selector.left() + (selector.width() - m_moodSelector->width()) / 2,
-                         m_layout.colorWheel.bottom() + kChildGap);
-
+    m_moodSelector->setVisible(CollectionSettings::moodVisible(currentCollection()));
+    m_moodSelector->move(m_layout.moodSelector.topLeft());
     m_searchWidget->move(m_layout.searchWidget.topLeft());
     m_searchWidget->setBackgroundImage(m_backgroundImage.copy(m_layout.searchWidget));
-
-    if (moodVisible) {
-        m_layout.cardRoller.setTop(m_moodSelector->geometry().bottom() + kCardRollerTopGap);
-        m_cardRoller->setGeometry(m_layout.cardRoller);
-    }
     m_tabBar->setGeometry(m_layout.tabBar);
 }
 

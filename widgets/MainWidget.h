@@ -47,6 +47,7 @@ struct MainWidgetLayout
     QRect banner;
     QRect collectionSelector;
     QRect colorWheel;
+    QRect moodSelector; // null when the collection hides it
     QRect searchWidget;
     QRect cardRoller;
     QRect tabBar;
@@ -115,10 +116,13 @@ public:
     void resetCaptureWatch();
     QFileSystemWatcher *captureWatcher() const { return m_captureWatcher; }
 
-    // The children's places for a widget of `size`; `labelFont` measures the link labels.
+    // The children's places for a widget of `size`; `labelFont` measures the link labels. The
+    // mood selector, of `moodSelectorSize`, sits under the wheel and the card roller under it;
+    // an invalid size leaves it out and the roller under the wheel.
     static MainWidgetLayout computeLayout(const QSize &size, const QFont &labelFont,
                                           const QString &mottoText, const QString &copyrightText,
-                                          int colorWheelHeight);
+                                          int colorWheelHeight,
+                                          const QSize &moodSelectorSize = QSize());
     // The task buttons' rectangles, in the order of `order`, between `paletteRect`'s sides
     // and level with `searchRect`.
     static QVector<QRect> taskButtonRects(const QList<quint16> &order, const QRect &paletteRect,
@@ -210,6 +214,8 @@ private:
     // The collection selector, mood selector, search widget and tab bar.
     void connectBrowsingWidgets();
     void layoutBrowsingWidgets();
+    // The mood selector laid out for the collection on show; invalid when it is hidden.
+    QSize moodSelectorSize(const QUuid &collection) const;
 
     QImage m_backgroundImage;
     QImage m_bannerImage;

@@ -90,7 +90,6 @@ CollectionSelectWidget::CollectionSelectWidget(QWidget *parent) : QWidget(parent
             &CollectionSelectWidget::listWidgetItemActivated);
 
     layoutChildren();
-    passBackgroundToDropDownButton();
 }
 
 // The list's own destruction sends it events; they must not reach this filter, which would
@@ -152,7 +151,6 @@ void CollectionSelectWidget::applyCollection(const QUuid &collection)
     if (DB::loadCollection(collection, record) == DB::StatusOk && record)
         m_collectionName = record->name();
     layoutChildren();
-    passBackgroundToDropDownButton();
 }
 
 void CollectionSelectWidget::passBackgroundToDropDownButton()
@@ -165,10 +163,10 @@ void CollectionSelectWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layoutChildren();
-    passBackgroundToDropDownButton();
 }
 
-// The buttons stand at the right end, the capture button outermost.
+// The buttons stand at the right end, the capture button outermost; the drop-down button
+// shows the part of the background it stands on.
 void CollectionSelectWidget::layoutChildren()
 {
     if (!m_dropDownButton)
@@ -181,6 +179,7 @@ void CollectionSelectWidget::layoutChildren()
         placeAtRight(m_captureButton, area);
     placeAtRight(m_dropDownButton, area);
     placeCollectionList();
+    passBackgroundToDropDownButton();
 }
 
 void CollectionSelectWidget::placeCollectionList()
@@ -194,7 +193,6 @@ void CollectionSelectWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_backgroundImage, 0, 0, width(), height());
-    passBackgroundToDropDownButton();
     QRect textRect = rect();
     if (m_dropDownButton && !m_dropDownButton->isHidden())
         textRect.setRight(m_dropDownButton->x() - 1);

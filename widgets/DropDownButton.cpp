@@ -35,6 +35,7 @@ void DropDownButton::setShowArrowDown(int showArrowDown)
 void DropDownButton::setBackgroundImage(const QImage &image)
 {
     m_backgroundImage = image;
+    update();
 }
 
 // The arrows are shared by every collection.

@@ -14,6 +14,7 @@
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "ThemeResources.h"
+#include "WidgetShortcuts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -356,7 +357,7 @@ void CardRollerWidget::keyPressEvent(QKeyEvent *event)
         pasteColor();
         return;
     }
-    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    if (heldModifiers(*event) != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }

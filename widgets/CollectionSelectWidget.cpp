@@ -11,6 +11,7 @@
 #include "StateStore.h"
 #include "StatusCodes.h"
 #include "ThemeResources.h"
+#include "WidgetShortcuts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -260,7 +261,7 @@ void CollectionSelectWidget::closeList()
 // Space, Return, F4 or Alt+Down open the list, as the drop-down button does.
 void CollectionSelectWidget::keyPressEvent(QKeyEvent *event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const Qt::KeyboardModifiers modifiers = heldModifiers(*event);
     const int key = event->key();
     const bool opens = modifiers == Qt::NoModifier
         ? key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4

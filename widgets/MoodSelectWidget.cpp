@@ -333,8 +333,7 @@ void MoodSelectWidget::mousePressEvent(QMouseEvent *event)
 void MoodSelectWidget::keyPressEvent(QKeyEvent *event)
 {
     const int step = arrowKeyStep(*event);
-    const bool space = event->key() == Qt::Key_Space
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool space = event->key() == Qt::Key_Space && heldModifiers(*event) == Qt::NoModifier;
     const bool normal = CollectionSettings::cardType(currentCollection()) == CardTypeNormal;
     if (space)
         pressAt((normal ? m_exteriorRect : m_mtoRect).center());

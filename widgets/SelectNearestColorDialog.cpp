@@ -7,6 +7,7 @@
 #include "PickerDialogChrome.h"
 #include "StateStore.h"
 #include "ThemeResources.h"
+#include "WidgetShortcuts.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -140,7 +141,7 @@ void SelectNearestColorDialog::choose(int index)
 
 void SelectNearestColorDialog::keyPressEvent(QKeyEvent *event)
 {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool plain = heldModifiers(*event) == Qt::NoModifier;
     const int key = event->key();
     const bool arrow
         = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;

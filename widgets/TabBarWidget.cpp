@@ -100,7 +100,7 @@ void TabBarWidget::paintEvent(QPaintEvent *)
     painter.setPen(kSeparatorColor);
     painter.drawLine(0, 0, 0, height());
 
-    const TabBarPage current = StateStore().tabPageIndex(StateStore().uuidOfLastUsedCollection());
+    const TabBarPage current = currentPage();
     const QFontMetrics metrics = fontMetrics();
     int left = 1;
     const int top = 0;
@@ -165,8 +165,7 @@ void TabBarWidget::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    const TabBarPage current = StateStore().tabPageIndex(StateStore().uuidOfLastUsedCollection());
-    selectVisiblePage(int(m_visiblePages.indexOf(current)) + step);
+    selectVisiblePage(int(m_visiblePages.indexOf(currentPage())) + step);
 }
 
 void TabBarWidget::selectVisiblePage(int position)
@@ -174,8 +173,13 @@ void TabBarWidget::selectVisiblePage(int position)
     if (position < 0 || position >= m_visiblePages.size())
         return;
     const TabBarPage page = m_visiblePages.at(position);
-    if (page != StateStore().tabPageIndex(StateStore().uuidOfLastUsedCollection()))
+    if (page != currentPage())
         emit tabPageSelected(page);
+}
+
+TabBarPage TabBarWidget::currentPage()
+{
+    return StateStore().tabPageIndex(StateStore().uuidOfLastUsedCollection());
 }
 
 void TabBarWidget::switchToTab1()

@@ -57,6 +57,8 @@ private:
     void switchToTab(int number);
     // Reports the visible page at `position` (from 0) unless it is the current page.
     void selectVisiblePage(int position);
+    // The stored page of the collection on show ("TabPageIndex").
+    static TabBarPage currentPage();
     // The visible page whose last painted tab holds `position`, or NoPage.
     TabBarPage pageAt(const QPoint &position) const;
 

@@ -17,9 +17,14 @@ QAction *addWidgetShortcut(QWidget *widget, const QKeySequence &keys,
     return action;
 }
 
+Qt::KeyboardModifiers heldModifiers(const QKeyEvent &event)
+{
+    return event.modifiers() & ~Qt::KeypadModifier;
+}
+
 int arrowKeyStep(const QKeyEvent &event)
 {
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (heldModifiers(event) != Qt::NoModifier)
         return 0;
     switch (event.key()) {
     case Qt::Key_Left:

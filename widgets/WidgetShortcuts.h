@@ -15,6 +15,9 @@ namespace Corvane {
 QAction *addWidgetShortcut(QWidget *widget, const QKeySequence &keys,
                            const std::function<void()> &slot);
 
+// The key's modifiers without the keypad flag: what the user holds down.
+Qt::KeyboardModifiers heldModifiers(const QKeyEvent &event);
+
 // The step an arrow key without modifiers asks for: -1 for Left and Up, +1 for Right and
 // Down; 0 for any other key, or with a modifier other than the keypad flag held.
 int arrowKeyStep(const QKeyEvent &event);

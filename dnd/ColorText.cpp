@@ -23,10 +23,15 @@ QString colorText(const QColor &color)
     return color.name(QColor::HexRgb).toUpper();
 }
 
+QString labelledColorText(const QColor &color, const QString &label)
+{
+    return colorText(color) + QLatin1Char('\t') + label;
+}
+
 QString chipText(const DB::ColorEntry &entry)
 {
-    return colorText(QColor(entry.red, entry.green, entry.blue)) + QLatin1Char('\t')
-        + PaletteModel::chipLabel(entry);
+    return labelledColorText(QColor(entry.red, entry.green, entry.blue),
+                             PaletteModel::chipLabel(entry));
 }
 
 bool parseColorText(const QString &text, QColor &color)

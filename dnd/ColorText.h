@@ -16,6 +16,8 @@ class ColorEntry;
 
 // "#RRGGBB", upper case.
 QString colorText(const QColor &color);
+// "#RRGGBB", a tab and `label`.
+QString labelledColorText(const QColor &color, const QString &label);
 // "#RRGGBB", a tab and the chip's label.
 QString chipText(const DB::ColorEntry &entry);
 // Reads "#RRGGBB" (either case) with optional surrounding whitespace, also followed by a tab

@@ -1,5 +1,7 @@
 #include "JsonPaletteFormat.h"
 
+#include "ColorText.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,7 +14,7 @@ QByteArray JsonPaletteFormat::write(const QVector<PaletteSwatch> &swatches, cons
     for (const PaletteSwatch &swatch : swatches) {
         colors.append(QJsonObject {
             {QStringLiteral("name"), swatch.name},
-            {QStringLiteral("hex"), swatch.color.name(QColor::HexRgb).toUpper()},
+            {QStringLiteral("hex"), colorText(swatch.color)},
             {QStringLiteral("rgb"),
              QJsonArray {swatch.color.red(), swatch.color.green(), swatch.color.blue()}}});
     }

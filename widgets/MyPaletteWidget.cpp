@@ -3,6 +3,7 @@
 #include "CardQueries.h"
 #include "ChipDrag.h"
 #include "CollectionSettings.h"
+#include "ColorText.h"
 #include "DragPayload.h"
 #include "FocusMark.h"
 #include "ImageButton.h"
@@ -180,8 +181,7 @@ QString MyPaletteWidget::selectionText() const
     for (int index = 0; index < PaletteModel::cellCount; ++index) {
         const QPoint cell = PaletteModel::cellAt(index);
         if (m_model.isSelected(cell) && m_model.hasChip(cell))
-            lines.append(m_model.colorAt(cell).name().toUpper() + QLatin1Char('\t')
-                         + m_model.nameAt(cell));
+            lines.append(labelledColorText(m_model.colorAt(cell), m_model.nameAt(cell)));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -3,6 +3,7 @@
 #include "CollectionOption.h"
 #include "CollectionRegistry.h"
 #include "CollectionSettings.h"
+#include "ColorText.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "CxF3Reader.h"
@@ -77,7 +78,7 @@ int runCapture(CommandLine &commandLine)
             continue;
         listed.insert(chip.id);
         out() << chip.code() << '\t' << collectionName(chip.collectionId, names) << '\t'
-              << QColor(chip.red, chip.green, chip.blue).name().toUpper();
+              << colorText(QColor(chip.red, chip.green, chip.blue));
         if (match.byColor)
             out() << '\t' << QString::number(match.deltaE, 'f', kDecimals);
         out() << '\n';

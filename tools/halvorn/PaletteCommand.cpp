@@ -2,6 +2,7 @@
 #include "CollectionOption.h"
 #include "CollectionRegistry.h"
 #include "CollectionSettings.h"
+#include "ColorText.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "PaletteImport.h"
@@ -87,7 +88,7 @@ int showPalette(const QString &path)
         out() << chip.row << '\t' << chip.column << '\t';
         if (reasons.at(i).isEmpty())
             out() << collectionName(chip.collection) << '\t' << chip.entry.code() << '\t'
-                  << chip.entry.color().name(QColor::HexRgb).toUpper() << '\n';
+                  << colorText(chip.entry.color()) << '\n';
         else
             out() << "skipped\t" << reasons.at(i) << '\n';
     }
@@ -120,11 +121,6 @@ OutputFormat formatOf(const QString &path)
 void warn(const QString &message)
 {
     err() << "halvorn palette: " << message << '\n';
-}
-
-QString hexName(const QColor &color)
-{
-    return color.name(QColor::HexRgb).toUpper();
 }
 
 // The palette file IN as the picker would load it; chips that do not resolve are reported.
@@ -160,13 +156,13 @@ void reportMatches(const QVector<SwatchMatch> &matches, double limit)
     for (const SwatchMatch &match : matches) {
         const QString name = fieldText(match.swatch.name);
         const QString difference = QString::number(match.deltaE, 'f', kDecimals);
-        out() << name << '\t' << hexName(match.swatch.color) << '\t' << difference << '\t'
-              << match.chip.code() << '\t' << hexName(match.chip.color()) << '\n';
+        out() << name << '\t' << colorText(match.swatch.color) << '\t' << difference << '\t'
+              << match.chip.code() << '\t' << colorText(match.chip.color()) << '\n';
         if (match.deltaE <= limit)
             continue;
         const QString colour = name.isEmpty()
-            ? hexName(match.swatch.color)
-            : QStringLiteral("\"%1\" %2").arg(name, hexName(match.swatch.color));
+            ? colorText(match.swatch.color)
+            : QStringLiteral("\"%1\" %2").arg(name, colorText(match.swatch.color));
         warn(QStringLiteral("%1 is %2 from the nearest chip %3, farther than %4")
                  .arg(colour, difference, match.chip.code())
                  .arg(limit));
